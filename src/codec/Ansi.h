@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The data files are single-byte Windows-1251 text. Every file reader and
+// writer goes through these two functions so the encoding lives in one place.
+namespace codec {
+
+// Decodes Windows-1251 bytes. Never fails: every byte maps to one character.
+QString FromAnsi(QByteArrayView bytes);
+
+// Encodes to Windows-1251. Characters the encoding cannot hold become '?'.
+QByteArray ToAnsi(QStringView text);
+
+// True when the character survives a round trip through Windows-1251.
+bool IsAnsiRepresentable(QChar c);
+
+// Replaces every character that Windows-1251 cannot hold with '?', so what a
+// text field shows is what the file will store.
+QString KeepAnsiOnly(QStringView text);
+
+} // namespace codec

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The options line of tolvik.ini: five characters, one a position, counted from 1.
+//   1 start mode: '0' window shown, '1' in the tray, '2' in the tray unless
+//     the diary has a record for today
+//   2 tray restore: '0' double click, '1' single click
+//   3 stay on top: '0' no, '1' yes
+//   4 language: '0' Russian, '1' English
+//   5 black borders: '0' no, '1' yes
+namespace settings {
+
+inline const QString OptionsFileName = QStringLiteral("tolvik.ini");
+inline const QString DefaultOptionString = QStringLiteral("10110");
+
+// The options line held by the file's bytes: its last line (a file written by
+// the program has just one). A line end is LF, CR LF or a lone CR. A line
+// shorter than five characters takes the default's character for every
+// missing position; a longer one keeps its extra characters, which nothing reads.
+QString ParseOptionString(const QByteArray &fileBytes);
+
+// Reads tolvik.ini; a file that cannot be opened gives the default.
+QString ReadOptionString(const QString &path);
+
+// The character at a position counted from 1; the default's character when
+// the line is shorter.
+QChar OptionAt(const QString &options, int position);
+
+} // namespace settings
