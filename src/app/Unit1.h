@@ -240,9 +240,6 @@ public:
 
     RecordTableModel *recordModel() const { return m_recordModel; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Creates every control with its layout values (Unit1Layout.cpp).
     void CreateControls();
@@ -266,6 +263,7 @@ private:
     QStandardItemModel *m_phoneModel = nullptr;
     diary::FilterSetup m_filter;
     diary::SortMemory m_sortMemory;
+    QStringList m_reportedBadDates;
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;
     bool m_staysOnTop = true;

@@ -10,8 +10,9 @@ namespace settings {
 inline const QString AutostartName = QStringLiteral("Tolvik");
 
 // Quotes a path for an Exec key as the Desktop Entry rules require: always in
-// double quotes, with '"', '`', '$' and '\' escaped by a backslash, and the
-// backslashes of that escaping doubled once more for the string value.
+// double quotes, with '"', '`', '$' and '\' escaped by a backslash and '%'
+// doubled; then, for the string value, every backslash doubled once more and
+// newline, CR and tab written as \n, \r, \t.
 QString QuoteExecArgument(const QString &path);
 
 // The whole desktop file, UTF-8, LF line ends.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -19,12 +20,16 @@ private:
     QColor m_color;
 };
 
+// Enter moves the focus on to the next control.
 class FlatSpinEdit : public QSpinBox {
     Q_OBJECT
 public:
     explicit FlatSpinEdit(QWidget *parent = nullptr);
     void setFrameColor(const QColor &color);
     QColor frameColor() const { return m_color; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QColor m_color;
@@ -40,7 +45,21 @@ public:
     void setFrameColor(const QColor &color);
     QColor frameColor() const { return m_color; }
     void setDateSilently(const QDate &date);
+    // The field's and the calendar's background; invalid: the usual white.
+    void setBackgroundColor(const QColor &color);
+    QColor backgroundColor() const { return m_background; }
+    // Week numbers down the calendar's left side.
+    void setWeekNumbersShown(bool shown);
+    bool weekNumbersShown() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void applyStyle();
+    void markToday();
+
     QColor m_color;
+    QColor m_background;
+    QDate m_markedToday;
 };

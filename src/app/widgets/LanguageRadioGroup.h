@@ -34,12 +34,19 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void setItemIndexQuietly(int index);
+    void layoutItems();
+    int captionTop() const;
+
     QButtonGroup *m_group;
     QRadioButton *m_items[2];
     QString m_caption;
     QColor m_captionColor;
     QColor m_shadowColor;
     int m_glyphList = 2;
+    int m_index = -1;
 };

@@ -1,0 +1,67 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+#include <exception>
+
+#include "MessageBox.h"
+#include "SingleInstance.h"
+#include "Unit1.h"
+#include "platform/Clock.h"
+#include "platform/OwnerName.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StartWithSession.h"
+#include "widgets/HintStyle.h"
+
+namespace {
+
+void ShowCentred(QWidget &window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+}
+
+int Run(QApplication &app)
+{
+    const QString folder = platform::ChooseProgramFolder(QCoreApplication::applicationDirPath());
+    SingleInstance instance(folder);
+    if (!instance.becomePrimary())
+        return 0;
+
+    platform::SystemClock clock;
+    platform::XdgAutostart autostart(QCoreApplication::applicationFilePath());
+    platform::PasswdOwnerName owner;
+    QtMessageBox messageBox;
+    TForm1 form(folder, WindowSeams{&clock, &autostart, &owner, &messageBox});
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, &TForm1::restoreFromTray);
+
+    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (trayAvailable)
+        form.RzTrayIcon1->show();
+    if (!form.startsInTray())
+        ShowCentred(form);
+    else if (!trayAvailable)
+        form.showMinimized(); // no tray on this desktop: keep the window reachable
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tolvik"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Толвик"));
+    ApplyHintStyle(app);
+    try {
+        return Run(app);
+    } catch (const std::exception &error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tolvik"), QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
+}

@@ -1,0 +1,97 @@
+#include "diary/DateText.h"
+
+// Every refresh turns each record's date text into a key, and a diary may hold
+// 100,000 records, so dates are read and written by hand rather than through
+// QDate::fromString/toString, which parse the format string on every call.
+namespace diary {
+namespace {
+
+void AppendTwoDigits(QChar *&out, int value)
+{
+    *out++ = QChar(u'0' + value / 10);
+    *out++ = QChar(u'0' + value % 10);
+}
+
+void AppendFourDigits(QChar *&out, int value)
+{
+    AppendTwoDigits(out, value / 100);
+    AppendTwoDigits(out, value % 100);
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads a run of digits of length minDigits..maxDigits at `pos` into `value`.
+bool ReadNumber(QStringView text, qsizetype &pos, int minDigits, int maxDigits, int &value)
+{
+    const qsizetype start = pos;
+    value = 0;
+    while (pos < text.size() && pos - start < maxDigits && IsDigit(text[pos]))
+        value = value * 10 + (text[pos++].unicode() - u'0');
+    return pos - start >= minDigits && (pos == text.size() || !IsDigit(text[pos]));
+}
+
+bool ReadDot(QStringView text, qsizetype &pos)
+{
+    if (pos >= text.size() || text[pos] != u'.')
+        return false;
+    ++pos;
+    return true;
+}
+
+} // namespace
+
+QString ShortDateText(QDate date)
+{
+    if (!date.isValid())
+        return {};
+    // Years outside four digits do not occur in a diary; let Qt spell them.
+    if (date.year() < 1 || date.year() > 9999)
+        return date.toString(ShortDateFormat);
+    QString text(10, Qt::Uninitialized);
+    QChar *out = text.data();
+    AppendTwoDigits(out, date.day());
+    *out++ = u'.';
+    AppendTwoDigits(out, date.month());
+    *out++ = u'.';
+    AppendFourDigits(out, date.year());
+    return text;
+}
+
+std::optional<QDate> ParseShortDate(QStringView text)
+{
+    qsizetype pos = 0;
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    if (!ReadNumber(text, pos, 1, 2, day) || !ReadDot(text, pos) || !ReadNumber(text, pos, 1, 2, month) ||
+        !ReadDot(text, pos) || !ReadNumber(text, pos, 4, 4, year) || pos != text.size())
+        return std::nullopt;
+    if (!QDate::isValid(year, month, day))
+        return std::nullopt;
+    return QDate(year, month, day);
+}
+
+QString ReversDateStr(QStringView dateText)
+{
+    const std::optional<QDate> date = ParseShortDate(dateText);
+    if (!date)
+        return {};
+    // The year has no leading zeros: 1..9999 gives one to four digits.
+    const int year = date->year();
+    const int yearDigits = year >= 1000 ? 4 : year >= 100 ? 3 : year >= 10 ? 2 : 1;
+    QString key(yearDigits + 6, Qt::Uninitialized);
+    QChar *out = key.data() + yearDigits;
+    for (int rest = year; out != key.data(); rest /= 10)
+        *--out = QChar(u'0' + rest % 10);
+    out += yearDigits;
+    *out++ = u'.';
+    AppendTwoDigits(out, date->month());
+    *out++ = u'.';
+    AppendTwoDigits(out, date->day());
+    return key;
+}
+
+} // namespace diary

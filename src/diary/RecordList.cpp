@@ -1,0 +1,154 @@
+#include "diary/RecordList.h"
+
+#include <algorithm>
+
+#include "diary/DateText.h"
+
+namespace diary {
+namespace {
+
+VisibleRow RowOf(const DiaryRecord &record, int index)
+{
+    return VisibleRow{record.date,      record.time,       record.msg, record.launch_file,
+                      record.param_str, record.reversdate, index};
+}
+
+// Filtered rows get a fresh key; only "all" shows the key as the read left it.
+VisibleRow FilteredRowOf(const DiaryRecord &record, int index)
+{
+    VisibleRow row = RowOf(record, index);
+    row.reversdate = ReversDateStr(record.date) + record.time;
+    return row;
+}
+
+char16_t FoldAsciiLower(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
+}
+
+} // namespace
+
+FilterSetup SetupFilter(int filterIndex, QDate today, QDate pickerDate, const FilterSetup &previous)
+{
+    FilterSetup setup;
+    setup.pickerDate = pickerDate;
+    switch (filterIndex) {
+    case FilterToday:
+        setup.pickerDate = today;
+        break;
+    case FilterTomorrow:
+        setup.pickerDate = today.addDays(1);
+        break;
+    case FilterPast:
+        setup.state.pastMode = true;
+        setup.sortByDateEnabled = true;
+        break;
+    case FilterByDate:
+        setup.pickerEnabled = true;
+        break;
+    case FilterAll:
+        setup.state.showAllMode = true;
+        setup.sortByDateEnabled = true;
+        break;
+    default:
+        // No entry selected: the last filter still applies and the picker
+        // keeps whatever date it shows now.
+        setup = previous;
+        setup.pickerDate = pickerDate;
+        break;
+    }
+    return setup;
+}
+
+std::vector<VisibleRow> BuildVisibleRows(const UnvisibleList &records, bool diaryEmpty, const FilterState &state,
+                                         QDate pickerDate, QDate today, QStringList *badDates)
+{
+    std::vector<VisibleRow> rows;
+    if (diaryEmpty)
+        return rows;
+
+    if (state.showAllMode) {
+        rows.reserve(records.size());
+        for (size_t i = 0; i < records.size(); ++i)
+            rows.push_back(RowOf(records[i], int(i)));
+        return rows;
+    }
+
+    // Computed once: comparing texts is what the one-day views do.
+    const QString pickerText = state.pastMode ? QString() : ShortDateText(pickerDate);
+    for (size_t i = 0; i < records.size(); ++i) {
+        const DiaryRecord &record = records[i];
+        bool shown = false;
+        if (state.pastMode) {
+            const std::optional<QDate> date = ParseShortDate(record.date);
+            if (!date && badDates)
+                badDates->append(record.date);
+            shown = date && *date < today;
+        } else {
+            shown = !pickerText.isEmpty() && record.date == pickerText;
+        }
+        if (shown)
+            rows.push_back(FilteredRowOf(record, int(i)));
+    }
+    return rows;
+}
+
+const QString &CellText(const VisibleRow &row, int column)
+{
+    switch (column) {
+    case ColDate:
+        return row.date;
+    case ColTime:
+        return row.time;
+    case ColMsg:
+        return row.msg;
+    case ColLaunchFile:
+        return row.launch_file;
+    case ColParamStr:
+        return row.param_str;
+    case ColReversDate:
+        return row.reversdate;
+    default: {
+        static const QString none;
+        return none;
+    }
+    }
+}
+
+int CompareCells(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t ca = FoldAsciiLower(a[i].unicode());
+        const char16_t cb = FoldAsciiLower(b[i].unicode());
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+void SortRows(std::vector<VisibleRow> &rows, int column, bool ascending)
+{
+    // Empty cells sit at the far end ascending and at the front descending,
+    // which is where they would be if they held the largest text of all.
+    std::stable_sort(rows.begin(), rows.end(), [column, ascending](const VisibleRow &x, const VisibleRow &y) {
+        const QString &a = CellText(x, column);
+        const QString &b = CellText(y, column);
+        if (a.isEmpty() || b.isEmpty())
+            return ascending ? (!a.isEmpty() && b.isEmpty()) : (a.isEmpty() && !b.isEmpty());
+        const int order = CompareCells(a, b);
+        return ascending ? order < 0 : order > 0;
+    });
+}
+
+bool SortMemory::nextDirection(int column)
+{
+    if (column == m_column) {
+        m_column = -1;
+        return false;
+    }
+    m_column = column;
+    return true;
+}
+
+} // namespace diary
