@@ -448,24 +448,24 @@ def bell_shape():
     return union(intersect(dome, top), body, rim)
 
 
-def draw_reminder_picture():
-    """A small orange bell, clearly different from the notebook."""
-    c = Canvas(15, 15, ss=8)
-    c.fill(circle(7.5, 1.8, 1.3), BELL_RED)                      # hanger
-    c.fill(circle(7.5, 12.7, 1.8), BELL_RED)                     # clapper
-    c.fill(bell_shape(), BELL_RED)
-    c.fill(shrink_bell(), horizontal_gradient(2, 13, "#FFC15E", BELL_ORANGE))
-    c.fill(stroke([(5.3, 5.0), (5.0, 8.5)], 1.1), WHITE, alpha=0.7)  # shine
-    return c
-
-
-def shrink_bell():
+def bell_inner_shape():
     """The bell body inset by about one pixel, for the coloured fill."""
     dome = circle(7.5, 6.5, 3.2)
     top = rect(4.3, 3, 10.7, 6.5)
     body = polygon([(4.3, 6.5), (10.7, 6.5), (11.4, 10.2), (3.6, 10.2)])
     rim = round_rect(2.2, 10.2, 12.8, 11.3, 0.5)
     return union(intersect(dome, top), body, rim)
+
+
+def draw_reminder_picture():
+    """A small orange bell, clearly different from the notebook."""
+    c = Canvas(15, 15, ss=8)
+    c.fill(circle(7.5, 1.8, 1.3), BELL_RED)                      # hanger
+    c.fill(circle(7.5, 12.7, 1.8), BELL_RED)                     # clapper
+    c.fill(bell_shape(), BELL_RED)
+    c.fill(bell_inner_shape(), horizontal_gradient(2, 13, "#FFC15E", BELL_ORANGE))
+    c.fill(stroke([(5.3, 5.0), (5.0, 8.5)], 1.1), WHITE, alpha=0.7)  # shine
+    return c
 
 
 # ---------------------------------------------------------------------------
