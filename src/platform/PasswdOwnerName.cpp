@@ -28,8 +28,7 @@ QString PasswdOwnerName::ownerName() const
     passwd *found = nullptr;
     if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0)
         found = nullptr;
-    return OwnerNameFromPasswd(found ? found->pw_gecos : nullptr, found ? found->pw_name : nullptr,
-                               qgetenv("USER"));
+    return OwnerNameFromPasswd(found ? found->pw_gecos : nullptr, found ? found->pw_name : nullptr, qgetenv("USER"));
 }
 
 } // namespace platform

@@ -98,8 +98,7 @@ bool IsPadded(const i18n::TextEntry &entry, Language language)
 const QRegularExpression &EntryHeader()
 {
     // "[h:mm dd.MM.yyyy] text" or, for two entries, "[dd.MM.yyyy] text".
-    static const QRegularExpression header(
-        QStringLiteral(R"(^\[(?:(\d{1,2}:\d{2}) )?(\d{2}\.\d{2}\.\d{4})\] \S.*$)"));
+    static const QRegularExpression header(QStringLiteral(R"(^\[(?:(\d{1,2}:\d{2}) )?(\d{2}\.\d{2}\.\d{4})\] \S.*$)"));
     return header;
 }
 
@@ -183,23 +182,25 @@ void TstTexts::indexedTargetsAreComplete()
 void TstTexts::singleTextTargetsAreKnownControls()
 {
     const QStringList captioned = {
-        QStringLiteral("Label2"),       QStringLiteral("Label3"),       QStringLiteral("Label4"),
-        QStringLiteral("Label10"),      QStringLiteral("Label12"),      QStringLiteral("Label13"),
-        QStringLiteral("Label14"),      QStringLiteral("Label15"),      QStringLiteral("Label16"),
-        QStringLiteral("Label17"),      QStringLiteral("Label18"),      QStringLiteral("Label19"),
-        QStringLiteral("Label20"),      QStringLiteral("Label21"),      QStringLiteral("LMDCheckBox1"),
-        QStringLiteral("LMDCheckBox2"), QStringLiteral("LMDCheckBox3"), QStringLiteral("LMDCheckBox4"),
-        QStringLiteral("LMDCheckBox5"), QStringLiteral("LMDCheckBox6"), QStringLiteral("LMDCheckBox8"),
+        QStringLiteral("Label2"),       QStringLiteral("Label3"),        QStringLiteral("Label4"),
+        QStringLiteral("Label10"),      QStringLiteral("Label12"),       QStringLiteral("Label13"),
+        QStringLiteral("Label14"),      QStringLiteral("Label15"),       QStringLiteral("Label16"),
+        QStringLiteral("Label17"),      QStringLiteral("Label18"),       QStringLiteral("Label19"),
+        QStringLiteral("Label20"),      QStringLiteral("Label21"),       QStringLiteral("LMDCheckBox1"),
+        QStringLiteral("LMDCheckBox2"), QStringLiteral("LMDCheckBox3"),  QStringLiteral("LMDCheckBox4"),
+        QStringLiteral("LMDCheckBox5"), QStringLiteral("LMDCheckBox6"),  QStringLiteral("LMDCheckBox8"),
         QStringLiteral("LMDCheckBox9"), QStringLiteral("LMDCheckBox10"), QStringLiteral("RzBmpButton1"),
-        QStringLiteral("RzBmpButton2"), QStringLiteral("RzBmpButton3"), QStringLiteral("RzBmpButton4"),
+        QStringLiteral("RzBmpButton2"), QStringLiteral("RzBmpButton3"),  QStringLiteral("RzBmpButton4"),
         QStringLiteral("RzBmpButton7"), QStringLiteral("RzBmpButton8"),
     };
-    const QStringList hinted = {QStringLiteral("Label21"), QStringLiteral("RzSpinEdit1"),
-                                QStringLiteral("RzSpinEdit2"), QStringLiteral("LMDCheckBox9"),
+    const QStringList hinted = {QStringLiteral("Label21"),       QStringLiteral("RzSpinEdit1"),
+                                QStringLiteral("RzSpinEdit2"),   QStringLiteral("LMDCheckBox9"),
                                 QStringLiteral("LMDCheckBox10"), QStringLiteral("RzBmpButton7")};
     const QList<std::pair<QString, Property>> once = {
-        {QStringLiteral("Form1"), Property::WindowTitle},      {QStringLiteral("Application"), Property::ApplicationTitle},
-        {QStringLiteral("RzTrayIcon1"), Property::TrayHint},   {QStringLiteral("Label9"), Property::TitleLabel},
+        {QStringLiteral("Form1"), Property::WindowTitle},
+        {QStringLiteral("Application"), Property::ApplicationTitle},
+        {QStringLiteral("RzTrayIcon1"), Property::TrayHint},
+        {QStringLiteral("Label9"), Property::TitleLabel},
         {QStringLiteral("OpenDialog1"), Property::DialogTitle},
     };
 
@@ -299,13 +300,16 @@ void TstTexts::spotChecks_data()
     QTest::addColumn<QString>("russian");
     QTest::addColumn<QString>("english");
 
-    QTest::newRow("window caption") << "Form1" << Property::WindowTitle << 0 << "Толвик" << "Tolvik";
-    QTest::newRow("bare title") << "Label9" << Property::TitleLabel << 0 << "\"Толвик\" " << "\"Tolvik\" ";
+    QTest::newRow("window caption") << "Form1" << Property::WindowTitle << 0 << "Толвик"
+                                    << "Tolvik";
+    QTest::newRow("bare title") << "Label9" << Property::TitleLabel << 0 << "\"Толвик\" "
+                                << "\"Tolvik\" ";
     QTest::newRow("file dialog") << "OpenDialog1" << Property::DialogTitle << 0 << "Выбор файла для запуска"
                                  << "Select File for Launch";
     QTest::newRow("add page") << "TabSheet2" << Property::PageCaption << 1 << "Добавить запись"
                               << "  Add new entry  ";
-    QTest::newRow("filter all") << "RzLineComboBox1" << Property::ComboItem << 4 << "ВСЕ" << "Show ALL";
+    QTest::newRow("filter all") << "RzLineComboBox1" << Property::ComboItem << 4 << "ВСЕ"
+                                << "Show ALL";
     QTest::newRow("reversed date column") << "RzListView1" << Property::ColumnCaption << 5 << "Дата наоборот"
                                           << "ReversDate";
     QTest::newRow("phone column") << "RzListView2" << Property::ColumnCaption << 1 << "Дом./Раб./Моб. Телефон"
@@ -320,7 +324,8 @@ void TstTexts::spotChecks_data()
                                    << "Delete this entry";
     QTest::newRow("column headers") << "PopupMenu3" << Property::MenuItem << 3 << "Показывать заголовки колонок"
                                     << "Show column headers";
-    QTest::newRow("unload") << "PopupMenu1" << Property::MenuItem << 2 << "Выгрузить толвик" << "exit";
+    QTest::newRow("unload") << "PopupMenu1" << Property::MenuItem << 2 << "Выгрузить толвик"
+                            << "exit";
 }
 
 void TstTexts::spotChecks()
@@ -372,7 +377,7 @@ void TstTexts::historyHeadAndRule()
     QVERIFY(lines.mid(4, 15).contains(QStringLiteral("автор: разработчики Толвика")));
     QCOMPARE(lines.at(19), QStringLiteral("[2:19 30.07.2003] программа в стадии разработки"));
     QCOMPARE(lines.at(53), QString(139, u'-'));
-    QVERIFY(lines.at(54).startsWith(QLatin1Char('[')) && lines.at(54).endsWith(QLatin1String("версия 2.0.0.0")));
+    QVERIFY(lines.at(54).startsWith(QLatin1Char('[')) && lines.at(54).endsWith(QStringLiteral("версия 2.0.0.0")));
     QCOMPARE(lines.at(72), QStringLiteral("[20:00 02.02.2004] версия 2.0.1.0"));
     for (int i = 73; i < 77; ++i)
         QVERIFY2(lines.at(i).startsWith(QLatin1String("- ")), qPrintable(lines.at(i)));
@@ -394,8 +399,8 @@ void TstTexts::historyChangeLogStructure()
         const QRegularExpressionMatch header = EntryHeader().match(line);
         if (header.hasMatch()) {
             const QDate date = QDate::fromString(header.captured(2), QStringLiteral("dd.MM.yyyy"));
-            const QTime time = header.capturedLength(1) ? QTime::fromString(header.captured(1), QStringLiteral("h:mm"))
-                                                        : QTime(0, 0);
+            const QTime time =
+                header.capturedLength(1) ? QTime::fromString(header.captured(1), QStringLiteral("h:mm")) : QTime(0, 0);
             QVERIFY2(date.isValid() && time.isValid(), where);
             const QDateTime when(date, time);
             QVERIFY2(!previous.isValid() || previous <= when, where);

@@ -1,0 +1,130 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "notepad/NoteFile.h"
+
+class TstNoteFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void load_data();
+    void load();
+    void loadFromFile_data();
+    void loadFromFile();
+    void save_data();
+    void save();
+    void storedBytesSurviveARoundTrip_data();
+    void storedBytesSurviveARoundTrip();
+    void unreadableFileGivesNothing_data();
+    void unreadableFileGivesNothing();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstNoteFile::load_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("CR LF") << QByteArray("abc\r\ndef") << "abc\ndef";
+    QTest::newRow("LF only") << QByteArray("abc\ndef\nghi") << "abc\ndef\nghi";
+    QTest::newRow("lone CR") << QByteArray("abc\rdef") << "abc\ndef";
+    QTest::newRow("trailing line end kept") << QByteArray("abc\r\n") << "abc\n";
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << "\n\n";
+    QTest::newRow("LF then CR is two ends") << QByteArray("a\n\rb") << "a\n\nb";
+    QTest::newRow("CR before CR LF") << QByteArray("a\r\r\nb") << "a\n\nb";
+    QTest::newRow("Cyrillic") << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2, \xB8\xEB\xEA\xE0") << "Привет, ёлка";
+}
+
+void TstNoteFile::load()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(notepad::NoteTextFromBytes(bytes), text);
+}
+
+void TstNoteFile::loadFromFile_data()
+{
+    load_data();
+}
+
+void TstNoteFile::loadFromFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(notepad::NoteFileName);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    const std::optional<QString> loaded = notepad::LoadNoteFile(path);
+    QVERIFY(loaded.has_value());
+    QCOMPARE(*loaded, text);
+}
+
+void TstNoteFile::save_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty") << "" << QByteArray();
+    QTest::newRow("abc Enter def") << "abc\ndef" << QByteArray("abc\r\ndef");
+    QTest::newRow("nothing added at the end") << "abc" << QByteArray("abc");
+    QTest::newRow("trailing line end kept") << "abc\n" << QByteArray("abc\r\n");
+    QTest::newRow("empty lines") << "\n\n" << QByteArray("\r\n\r\n");
+    QTest::newRow("Cyrillic") << "Привет, ёлка" << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2, \xB8\xEB\xEA\xE0");
+}
+
+void TstNoteFile::save()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(notepad::NoteBytesFromText(text), bytes);
+}
+
+void TstNoteFile::storedBytesSurviveARoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("saved");
+
+    QTest::newRow("abc CR LF def, 8 bytes") << QByteArray("abc\r\ndef") << QByteArray("abc\r\ndef");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("trailing CR LF") << QByteArray("x\r\n") << QByteArray("x\r\n");
+    QTest::newRow("every upper byte") << QByteArray("\xC0\xC1\xDF\xE0\xFF\xA8\xB8")
+                                      << QByteArray("\xC0\xC1\xDF\xE0\xFF\xA8\xB8");
+    QTest::newRow("LF only saves as CR LF") << QByteArray("abc\ndef\n") << QByteArray("abc\r\ndef\r\n");
+    QTest::newRow("lone CR saves as CR LF") << QByteArray("abc\rdef") << QByteArray("abc\r\ndef");
+}
+
+void TstNoteFile::storedBytesSurviveARoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, saved);
+    QCOMPARE(notepad::NoteBytesFromText(notepad::NoteTextFromBytes(bytes)), saved);
+}
+
+void TstNoteFile::unreadableFileGivesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("makeFolder");
+    QTest::newRow("missing file") << "missing.txt" << false;
+    QTest::newRow("folder in its place") << "folder.txt" << true;
+}
+
+void TstNoteFile::unreadableFileGivesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, makeFolder);
+    QVERIFY(m_dir.isValid());
+    if (makeFolder)
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+    QCOMPARE(notepad::LoadNoteFile(m_dir.filePath(name)), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TstNoteFile)
+#include "tst_notefile.moc"

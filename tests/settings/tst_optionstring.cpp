@@ -1,0 +1,128 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "settings/OptionString.h"
+
+class TstOptionString : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void readFromFile_data();
+    void readFromFile();
+    void unreadableFileGivesDefault_data();
+    void unreadableFileGivesDefault();
+    void oddBytesDoNotBreakTheLine();
+    void optionAt_data();
+    void optionAt();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstOptionString::parse_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("options");
+
+    QTest::newRow("default as written") << QByteArray("10110") << "10110";
+    QTest::newRow("shown, Russian") << QByteArray("00110") << "00110";
+    QTest::newRow("tray unless today") << QByteArray("21011") << "21011";
+    QTest::newRow("unknown character kept") << QByteArray("10170") << "10170";
+    QTest::newRow("empty file") << QByteArray() << "10110";
+    QTest::newRow("ends with CR LF") << QByteArray("01001\r\n") << "10110";
+    QTest::newRow("ends with LF") << QByteArray("01001\n") << "10110";
+    QTest::newRow("ends with lone CR") << QByteArray("01001\r") << "10110";
+    QTest::newRow("LF lines, last wins") << QByteArray("00000\n11111\n01011") << "01011";
+    QTest::newRow("CR LF lines, last wins") << QByteArray("00000\r\n11111\r\n01001") << "01001";
+    QTest::newRow("lone CR lines, last wins") << QByteArray("00000\r11111\r00101") << "00101";
+    QTest::newRow("one character") << QByteArray("0") << "00110";
+    QTest::newRow("three characters") << QByteArray("011") << "01110";
+    QTest::newRow("short last line") << QByteArray("01001\r\n2") << "20110";
+    QTest::newRow("longer line kept whole") << QByteArray("1011011x") << "1011011x";
+    QTest::newRow("blank kept as a character") << QByteArray(" 1") << " 1110";
+    QTest::newRow("Cyrillic bytes") << QByteArray("\xC0\xE1") << "Аб110";
+}
+
+void TstOptionString::parse()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, options);
+    QCOMPARE(settings::ParseOptionString(bytes), options);
+}
+
+void TstOptionString::readFromFile_data()
+{
+    parse_data();
+}
+
+void TstOptionString::readFromFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, options);
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(settings::OptionsFileName);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QCOMPARE(settings::ReadOptionString(path), options);
+}
+
+void TstOptionString::unreadableFileGivesDefault_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("makeFolder");
+    QTest::newRow("missing file") << "missing.ini" << false;
+    QTest::newRow("folder in its place") << "folder.ini" << true;
+}
+
+void TstOptionString::unreadableFileGivesDefault()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, makeFolder);
+    QVERIFY(m_dir.isValid());
+    if (makeFolder)
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+    QCOMPARE(settings::ReadOptionString(m_dir.filePath(name)), settings::DefaultOptionString);
+}
+
+void TstOptionString::oddBytesDoNotBreakTheLine()
+{
+    // A NUL, a byte the code page leaves undefined and the top byte.
+    const QString options = settings::ParseOptionString(QByteArray("\x00\x98\xFF", 3));
+    QCOMPARE(options.size(), 5);
+    QCOMPARE(options.at(0), QChar(0));
+    QCOMPARE(options.at(2), QChar(u'я'));
+    QCOMPARE(options.mid(3), QStringLiteral("10"));
+}
+
+void TstOptionString::optionAt_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QChar>("character");
+
+    QTest::newRow("first") << "21011" << 1 << QChar(u'2');
+    QTest::newRow("language") << "00100" << 4 << QChar(u'0');
+    QTest::newRow("unknown character") << "10170" << 4 << QChar(u'7');
+    QTest::newRow("last") << "00001" << 5 << QChar(u'1');
+    QTest::newRow("beyond a short line: default") << "0" << 4 << QChar(u'1');
+    QTest::newRow("extra character of a long line") << "101101" << 6 << QChar(u'1');
+    QTest::newRow("beyond five: nothing") << "10110" << 6 << QChar();
+    QTest::newRow("position zero: nothing") << "10110" << 0 << QChar();
+}
+
+void TstOptionString::optionAt()
+{
+    QFETCH(QString, options);
+    QFETCH(int, position);
+    QFETCH(QChar, character);
+    QCOMPARE(settings::OptionAt(options, position), character);
+}
+
+QTEST_GUILESS_MAIN(TstOptionString)
+#include "tst_optionstring.moc"
