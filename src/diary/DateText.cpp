@@ -1,5 +1,7 @@
 #include "diary/DateText.h"
 
+#include <algorithm>
+
 // Every refresh turns each record's date text into a key, and a diary may hold
 // 100,000 records, so dates are read and written by hand rather than through
 // QDate::fromString/toString, which parse the format string on every call.
@@ -41,56 +43,82 @@ bool ReadDot(QStringView text, qsizetype &pos)
     return true;
 }
 
+struct DayMonthYear {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+// The parts of a date text, checked against the calendar. Keys are built
+// from these numbers directly: asking a QDate for its year, month and day
+// converts its day number three times.
+std::optional<DayMonthYear> ReadDate(QStringView text)
+{
+    qsizetype pos = 0;
+    DayMonthYear parts;
+    if (!ReadNumber(text, pos, 1, 2, parts.day) || !ReadDot(text, pos) || !ReadNumber(text, pos, 1, 2, parts.month) ||
+        !ReadDot(text, pos) || !ReadNumber(text, pos, 4, 4, parts.year) || pos != text.size())
+        return std::nullopt;
+    if (!QDate::isValid(parts.year, parts.month, parts.day))
+        return std::nullopt;
+    return parts;
+}
+
 } // namespace
 
 QString ShortDateText(QDate date)
 {
     if (!date.isValid())
         return {};
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
     // Years outside four digits do not occur in a diary; let Qt spell them.
-    if (date.year() < 1 || date.year() > 9999)
+    if (year < 1 || year > 9999)
         return date.toString(ShortDateFormat);
     QString text(10, Qt::Uninitialized);
     QChar *out = text.data();
-    AppendTwoDigits(out, date.day());
+    AppendTwoDigits(out, day);
     *out++ = u'.';
-    AppendTwoDigits(out, date.month());
+    AppendTwoDigits(out, month);
     *out++ = u'.';
-    AppendFourDigits(out, date.year());
+    AppendFourDigits(out, year);
     return text;
 }
 
 std::optional<QDate> ParseShortDate(QStringView text)
 {
-    qsizetype pos = 0;
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    if (!ReadNumber(text, pos, 1, 2, day) || !ReadDot(text, pos) || !ReadNumber(text, pos, 1, 2, month) ||
-        !ReadDot(text, pos) || !ReadNumber(text, pos, 4, 4, year) || pos != text.size())
+    const std::optional<DayMonthYear> parts = ReadDate(text);
+    if (!parts)
         return std::nullopt;
-    if (!QDate::isValid(year, month, day))
-        return std::nullopt;
-    return QDate(year, month, day);
+    return QDate(parts->year, parts->month, parts->day);
 }
 
 QString ReversDateStr(QStringView dateText)
 {
-    const std::optional<QDate> date = ParseShortDate(dateText);
+    return SortKey(dateText, {});
+}
+
+QString SortKey(QStringView dateText, QStringView time)
+{
+    const std::optional<DayMonthYear> date = ReadDate(dateText);
     if (!date)
         return {};
     // The year has no leading zeros: 1..9999 gives one to four digits.
-    const int year = date->year();
+    const int year = date->year;
     const int yearDigits = year >= 1000 ? 4 : year >= 100 ? 3 : year >= 10 ? 2 : 1;
-    QString key(yearDigits + 6, Qt::Uninitialized);
+    // One allocation for the whole key: this runs for every record of every refresh.
+    QString key(yearDigits + 6 + time.size(), Qt::Uninitialized);
     QChar *out = key.data() + yearDigits;
     for (int rest = year; out != key.data(); rest /= 10)
         *--out = QChar(u'0' + rest % 10);
     out += yearDigits;
     *out++ = u'.';
-    AppendTwoDigits(out, date->month());
+    AppendTwoDigits(out, date->month);
     *out++ = u'.';
-    AppendTwoDigits(out, date->day());
+    AppendTwoDigits(out, date->day);
+    std::copy(time.begin(), time.end(), out);
     return key;
 }
 

@@ -22,4 +22,8 @@ std::optional<QDate> ParseShortDate(QStringView text);
 // leading zeros, month and day with two digits. Empty when the text is not a date.
 QString ReversDateStr(QStringView dateText);
 
+// The record's sort key "2004.02.0309:05": ReversDateStr of the date followed
+// directly by the time. Empty when the date is not a date.
+QString SortKey(QStringView dateText, QStringView time);
+
 } // namespace diary

@@ -1,5 +1,7 @@
 #include "diary/DiaryFile.h"
 
+#include <utility>
+
 #include <QFile>
 
 #include "codec/Ansi.h"
@@ -98,11 +100,11 @@ DiaryRecord ReadRecord(DiaryReader &reader, QStringList &badDates)
 
     // A bad date is listed but does not stop the read, so a later rewrite
     // still holds every record of the file.
-    const QString key = ReversDateStr(record.date);
+    QString key = SortKey(record.date, record.time);
     if (key.isEmpty())
         badDates.append(record.date);
     else if (closed)
-        record.reversdate = key + record.time;
+        record.reversdate = std::move(key);
     return record;
 }
 
@@ -132,8 +134,8 @@ QByteArray FormatDiary(const UnvisibleList &records)
 {
     qsizetype size = 0;
     for (const DiaryRecord &r : records)
-        size += OrNull(r.date).size() + OrNull(r.time).size() + OrNull(r.msg).size() +
-                OrNull(r.launch_file).size() + OrNull(r.param_str).size() + 9;
+        size += OrNull(r.date).size() + OrNull(r.time).size() + OrNull(r.msg).size() + OrNull(r.launch_file).size() +
+                OrNull(r.param_str).size() + 9;
 
     QString text;
     text.reserve(size);

@@ -8,6 +8,8 @@
 using diary::DiaryRecord;
 using diary::UnvisibleList;
 
+Q_DECLARE_METATYPE(diary::UnvisibleList)
+
 namespace {
 
 // One record as "date|time|msg|launch_file|param_str|reversdate", so a table
@@ -93,33 +95,31 @@ void TestDiaryFile::parse_data()
         << QStringList{"03.02.2004|09:05|(null)|||2004.02.0309:05"} << QStringList();
     QTest::newRow("Cyrillic message in Windows-1251")
         << QByteArray("03.02.2004 09:05\r\n" + CallBytes + "\r\n(null)\r\n0100000000\r\n") << false
-        << QStringList{u"03.02.2004|09:05|Позвонить|(null)|0100000000|2004.02.0309:05"_qs} << QStringList();
+        << QStringList{QStringLiteral("03.02.2004|09:05|Позвонить|(null)|0100000000|2004.02.0309:05")} << QStringList();
     QTest::newRow("bad date is listed and reading goes on")
         << QByteArray(Rec1 + "2004-02-03 11:00\r\nbad\r\n(null)\r\n0000000000\r\n" + Rec2) << false
         << QStringList{Rec1Text, "2004-02-03|11:00|bad|(null)|0000000000|", Rec2Text} << QStringList{"2004-02-03"};
-    QTest::newRow("CR-only line ends")
-        << QByteArray("03.02.2004 09:05\rfirst\r(null)\r0100000000\r04.02.2004 10:30\rsecond\r"
-                      "C:\\Tools\\run.exe\r1000000000\r")
-        << false << QStringList{Rec1Text, Rec2Text} << QStringList();
-    QTest::newRow("LF-only line ends")
-        << QByteArray("03.02.2004 09:05\nfirst\n(null)\n0100000000\n04.02.2004 10:30\nsecond\n"
-                      "C:\\Tools\\run.exe\n1000000000\n")
-        << false << QStringList{Rec1Text, Rec2Text} << QStringList();
+    QTest::newRow("CR-only line ends") << QByteArray(
+                                              "03.02.2004 09:05\rfirst\r(null)\r0100000000\r04.02.2004 10:30\rsecond\r"
+                                              "C:\\Tools\\run.exe\r1000000000\r")
+                                       << false << QStringList{Rec1Text, Rec2Text} << QStringList();
+    QTest::newRow("LF-only line ends") << QByteArray(
+                                              "03.02.2004 09:05\nfirst\n(null)\n0100000000\n04.02.2004 10:30\nsecond\n"
+                                              "C:\\Tools\\run.exe\n1000000000\n")
+                                       << false << QStringList{Rec1Text, Rec2Text} << QStringList();
     QTest::newRow("LF CR is two line ends, not one")
         << QByteArray("03.02.2004 09:05\n\rfirst\n\r(null)\n\r0100000000\n\r") << false
-        << QStringList{"03.02.2004|09:05||first||2004.02.0309:05", "(null)|||0100000000||"}
-        << QStringList{"(null)"};
+        << QStringList{"03.02.2004|09:05||first||2004.02.0309:05", "(null)|||0100000000||"} << QStringList{"(null)"};
     QTest::newRow("record cut off after its date")
         << QByteArray(Rec1 + "04.02.2004") << false << QStringList{Rec1Text, "04.02.2004|||||"} << QStringList();
     QTest::newRow("record cut off after line 1")
-        << QByteArray(Rec1 + "04.02.2004\r\n") << false << QStringList{Rec1Text, "04.02.2004|||||"}
-        << QStringList();
+        << QByteArray(Rec1 + "04.02.2004\r\n") << false << QStringList{Rec1Text, "04.02.2004|||||"} << QStringList();
     QTest::newRow("text after the time on line 1 is ignored")
         << QByteArray("03.02.2004 09:05 and more words\r\nfirst\r\n(null)\r\n0100000000\r\n" + Rec2) << false
         << QStringList{Rec1Text, Rec2Text} << QStringList();
     QTest::newRow("tabs and extra blanks around the words of line 1")
-        << QByteArray("  03.02.2004 \t 09:05\t\r\nfirst\r\n(null)\r\n0100000000\r\n") << false
-        << QStringList{Rec1Text} << QStringList();
+        << QByteArray("  03.02.2004 \t 09:05\t\r\nfirst\r\n(null)\r\n0100000000\r\n") << false << QStringList{Rec1Text}
+        << QStringList();
 
     const QByteArray longLine(100 * 1024, 'x');
     const QByteArray longWord(1000, '7');
@@ -129,11 +129,12 @@ void TestDiaryFile::parse_data()
         << QStringList{QString(longWord)};
 
     // NUL and control bytes are ordinary characters; 0xFF and 0xFE are "я" and "ю".
-    const QString garbageDate = QString(QChar(1)) + QChar(0) + u"яю";
+    const QString garbageDate = QString(QChar(1)) + QChar(0) + QStringLiteral("яю");
     const QString nulNul = QString(2, QChar(0));
     QTest::newRow("binary garbage with NUL bytes")
-        << QByteArray("\x01\x00\xff\xfe \x00\x7f\r\n\x00\x00\r\n\x1b[0m\r\n\xff\xff", 22) << false
-        << QStringList{garbageDate + "|" + QChar(0) + QChar(0x7f) + "|" + nulNul + "|\x1b[0m|яя|"}
+        << QByteArray("\x01\x00\xff\xfe \x00\x7f\r\n\x00\x00\r\n\x1b[0m\r\n\xff\xff", 21) << false
+        << QStringList{garbageDate + "|" + QChar(0) + QChar(0x7f) + "|" + nulNul + "|\x1b[0m|" + QStringLiteral("яя") +
+                       "|"}
         << QStringList{garbageDate};
 }
 
@@ -163,10 +164,10 @@ void TestDiaryFile::format_data()
     QTest::newRow("empty fields written as (null)")
         << UnvisibleList{Record("", "", "", "", "")} << QByteArray("(null) (null)\r\n(null)\r\n(null)\r\n(null)\r\n");
     QTest::newRow("Cyrillic written in Windows-1251")
-        << UnvisibleList{Record("03.02.2004", "09:05", u"Позвонить"_qs, "(null)", "0100000000")}
+        << UnvisibleList{Record("03.02.2004", "09:05", QStringLiteral("Позвонить"), "(null)", "0100000000")}
         << QByteArray("03.02.2004 09:05\r\n" + CallBytes + "\r\n(null)\r\n0100000000\r\n");
     QTest::newRow("character outside Windows-1251 becomes ?")
-        << UnvisibleList{Record("03.02.2004", "09:05", u"Call 日本"_qs, "(null)", "0100000000")}
+        << UnvisibleList{Record("03.02.2004", "09:05", QStringLiteral("Call 日本"), "(null)", "0100000000")}
         << QByteArray("03.02.2004 09:05\r\nCall ??\r\n(null)\r\n0100000000\r\n");
 }
 
@@ -182,9 +183,8 @@ void TestDiaryFile::roundTripIsByteForByte_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("no records") << QByteArray();
-    QTest::newRow("records with Cyrillic, paths and (null)")
-        << QByteArray(Rec1 + "05.02.2004 00:00\r\n" + CallBytes + "\r\nC:\\Program Files\\a b.exe\r\n0110000000\r\n" +
-                      Rec2);
+    QTest::newRow("records with Cyrillic, paths and (null)") << QByteArray(
+        Rec1 + "05.02.2004 00:00\r\n" + CallBytes + "\r\nC:\\Program Files\\a b.exe\r\n0110000000\r\n" + Rec2);
     QTest::newRow("bad date in the middle keeps the records after it")
         << QByteArray(Rec1 + "2004-02-03 11:00\r\nbad\r\n(null)\r\n0000000000\r\n" + Rec2);
 }

@@ -1,0 +1,97 @@
+#include <QSet>
+#include <QTest>
+
+#include "codec/Ansi.h"
+
+class TestAnsi : public QObject {
+    Q_OBJECT
+private slots:
+    void everyByteSurvivesRoundTrip();
+    void knownCharacters_data();
+    void knownCharacters();
+    void unrepresentableBecomesQuestionMark_data();
+    void unrepresentableBecomesQuestionMark();
+    void keepAnsiOnly_data();
+    void keepAnsiOnly();
+};
+
+// A file's bytes must come back unchanged after a read and a rewrite, so the
+// 256 bytes decode to 256 different characters that encode back to them.
+void TestAnsi::everyByteSurvivesRoundTrip()
+{
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+
+    const QString text = codec::FromAnsi(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(codec::ToAnsi(text), all);
+    QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+    for (int i = 0; i < 128; ++i)
+        QCOMPARE(text.at(i).unicode(), char16_t(i));
+    for (QChar c : text)
+        QVERIFY(codec::IsAnsiRepresentable(c));
+}
+
+void TestAnsi::knownCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("Позвонить") << QStringLiteral("Позвонить") << QByteArray("\xcf\xee\xe7\xe2\xee\xed\xe8\xf2\xfc");
+    QTest::newRow("А and я, ends of the alphabet") << QStringLiteral("Ая") << QByteArray("\xc0\xff");
+    QTest::newRow("Ё and ё, outside the alphabet block") << QStringLiteral("Ёё") << QByteArray("\xa8\xb8");
+    QTest::newRow("number sign and euro") << QStringLiteral("№€") << QByteArray("\xb9\x88");
+    QTest::newRow("ASCII path unchanged") << QStringLiteral("C:\\a b.exe") << QByteArray("C:\\a b.exe");
+    QTest::newRow("NUL kept") << QString(QChar(0)) << QByteArray(1, '\0');
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestAnsi::knownCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(codec::ToAnsi(text), bytes);
+    QCOMPARE(codec::FromAnsi(bytes), text);
+}
+
+void TestAnsi::unrepresentableBecomesQuestionMark_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("CJK") << QStringLiteral("Call 日本") << QByteArray("Call ??");
+    QTest::newRow("Latin with accent") << QStringLiteral("café") << QByteArray("caf?");
+    QTest::newRow("Ukrainian ї is held, Greek λ is not") << QStringLiteral("їλ") << QByteArray("\xbf?");
+    QTest::newRow("emoji, one ? per UTF-16 unit") << QStringLiteral("a😀b") << QByteArray("a??b");
+}
+
+void TestAnsi::unrepresentableBecomesQuestionMark()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(codec::ToAnsi(text), bytes);
+}
+
+void TestAnsi::keepAnsiOnly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("Cyrillic unchanged") << QStringLiteral("Позвонить маме") << QStringLiteral("Позвонить маме");
+    QTest::newRow("foreign letters replaced") << QStringLiteral("café 日本") << QStringLiteral("caf? ??");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+// What the field shows after KeepAnsiOnly is exactly what the file stores.
+void TestAnsi::keepAnsiOnly()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    const QString result = codec::KeepAnsiOnly(typed);
+    QCOMPARE(result, kept);
+    QCOMPARE(codec::FromAnsi(codec::ToAnsi(result)), result);
+}
+
+QTEST_APPLESS_MAIN(TestAnsi)
+#include "tst_ansi.moc"
