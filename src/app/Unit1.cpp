@@ -27,6 +27,13 @@
 #include "widgets/LanguageRadioGroup.h"
 #include "widgets/ReportList.h"
 
+// The pictures, glyphs and the alarm wave are compiled into the GUI library;
+// referencing their initialiser here keeps the linker from dropping them.
+static void InitAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
 namespace {
 
 // The frames that black-border mode turns black; 19, 26 and 27 keep their colour.
@@ -47,6 +54,7 @@ void SetLabelColor(QLabel *label, const QColor &color)
 TForm1::TForm1(const QString &programFolder, const WindowSeams &seams, QWidget *parent)
     : QWidget(parent), m_seams(seams)
 {
+    InitAssets();
     ProgramFolder = programFolder;
     m_recordModel = new RecordTableModel(this);
     m_unvisibleModel = new UnvisibleListModel(&UnvisibleList, this);

@@ -11,6 +11,8 @@
 #include "RecordTableModel.h"
 #include "WindowFixture.h"
 #include "widgets/BitmapButton.h"
+#include "widgets/FlatControls.h"
+#include <QAbstractItemView>
 #include "widgets/GlyphCheckBox.h"
 #include "widgets/LanguageRadioGroup.h"
 

@@ -9,6 +9,9 @@
 
 #include "WindowFixture.h"
 #include "widgets/BitmapButton.h"
+#include "widgets/FlatControls.h"
+#include "widgets/ReportList.h"
+#include <QPlainTextEdit>
 #include "widgets/FlatBorder.h"
 #include "widgets/GlyphCheckBox.h"
 #include "widgets/LanguageRadioGroup.h"

@@ -61,12 +61,17 @@ start_planner() { # folder
     echo $!
 }
 
-# The planner's main window (by its process), waiting up to 10 s.
+# The planner's main window (by its process and its fixed 519-pixel width;
+# Qt's 1x1 group leader carries the same title), waiting up to 10 s.
 window_of() { # pid
     local id
     for _ in $(seq 100); do
-        id=$(xdotool search --pid "$1" --name '^(Tolvik|Толвик)$' 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        for id in $(xdotool search --pid "$1" --name '^(Tolvik|Толвик)$' 2>/dev/null); do
+            if xwininfo -id "$id" 2>/dev/null | grep -q 'Width: 519'; then
+                echo "$id"
+                return 0
+            fi
+        done
         sleep 0.1
     done
     return 1

@@ -9,10 +9,6 @@ QPixmap Face(int faceWidth, const char *state)
     return QPixmap(QStringLiteral(":/buttons/face%1_%2.png").arg(faceWidth).arg(QLatin1String(state)));
 }
 
-// The caption starts this far from the face's left edge; the caption's own
-// leading blanks then move it clear of the glyph drawn on the face.
-constexpr int CaptionLeft = 2;
-
 } // namespace
 
 BitmapButton::BitmapButton(int faceWidth, QWidget *parent) : QAbstractButton(parent)
@@ -62,10 +58,12 @@ void BitmapButton::paintEvent(QPaintEvent *)
         painter.drawLine(r.topRight(), r.bottomRight());
     }
 
-    QRect textRect = rect().adjusted(CaptionLeft, 0, 0, 0);
+    // The caption is centred on the face; its leading blanks move it right,
+    // clear of the glyph at the face's left end.
+    QRect textRect = rect();
     if (pressed)
         textRect.translate(1, 1);
     painter.setFont(font());
     painter.setPen(enabled ? QColor(Qt::black) : QColor(128, 128, 128));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }

@@ -5,7 +5,8 @@
 
 // A button drawn from one face bitmap per state (up, down, disabled, up and
 // focused) with its caption over the face; no focus rectangle. The caption's
-// leading blanks are part of the text and move it right of the face's glyph.
+// leading blanks are part of the text: the caption is centred, so they move it
+// right, clear of the glyph at the face's left end.
 class BitmapButton : public QAbstractButton {
     Q_OBJECT
 public:

@@ -1,13 +1,27 @@
 #include "Fonts.h"
 
+#include <initializer_list>
+
 #include <QFontDatabase>
 
 namespace {
 
-QString FamilyOr(const QString &wanted)
+// The first installed face of `wanted`, then of the faces that keep the
+// layout's proportions best (narrow sans-serif faces with Cyrillic letters),
+// and last the system's own sans-serif face.
+QString FirstInstalled(std::initializer_list<const char *> wanted)
 {
-    if (QFontDatabase::hasFamily(wanted))
-        return wanted;
+    for (const char *family : wanted) {
+        const QString name = QString::fromLatin1(family);
+        if (QFontDatabase::hasFamily(name))
+            return name;
+    }
+    for (const char *family :
+         {"Microsoft Sans Serif", "Tahoma", "Arial", "Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"}) {
+        const QString name = QString::fromLatin1(family);
+        if (QFontDatabase::hasFamily(name))
+            return name;
+    }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
@@ -24,12 +38,12 @@ QFont PixelFont(const QString &family, int pixelSize, bool bold)
 
 QFont UiFont(int pixelSize, bool bold)
 {
-    static const QString family = FamilyOr(QStringLiteral("MS Sans Serif"));
+    static const QString family = FirstInstalled({"MS Sans Serif"});
     return PixelFont(family, pixelSize, bold);
 }
 
 QFont SmallFont()
 {
-    static const QString family = FamilyOr(QStringLiteral("Small Fonts"));
+    static const QString family = FirstInstalled({"Small Fonts"});
     return PixelFont(family, 9, false);
 }

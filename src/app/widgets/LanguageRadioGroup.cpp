@@ -1,6 +1,7 @@
 #include "LanguageRadioGroup.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QPainter>
 #include <QRadioButton>
 

@@ -1,0 +1,208 @@
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "widgets/AnimationFX.h"
+#include "widgets/BitmapButton.h"
+#include "widgets/FlatBorder.h"
+#include "widgets/FlatControls.h"
+#include "widgets/GlyphCheckBox.h"
+#include "widgets/LanguageRadioGroup.h"
+
+// The window's own kinds of control: what they report to their handlers and
+// what they leave to the controls beneath them.
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void languageGroupReportsOnlyUserChanges();
+    void checkBoxClickedOnlyByUser();
+    void bannerStretchesInAndStops();
+    void plainFrameLetsClicksThrough();
+    void disabledBitmapButtonIgnoresClicks();
+    void datePickerSetsDateSilently();
+};
+
+namespace {
+
+// A point inside the radio item's indicator, where a click always lands on it.
+QPoint IndicatorPoint(const QRadioButton *item)
+{
+    return QPoint(6, item->height() / 2);
+}
+
+} // namespace
+
+void TestWidgets::languageGroupReportsOnlyUserChanges()
+{
+    LanguageRadioGroup group;
+    group.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&group));
+    QSignalSpy changes(&group, &LanguageRadioGroup::userChanged);
+
+    // Nothing is selected until a language is applied.
+    QCOMPARE(group.itemIndex(), -1);
+    QVERIFY(!group.item(0)->isChecked());
+    QVERIFY(!group.item(1)->isChecked());
+
+    // Selecting from code reports nothing.
+    group.setItemIndex(1);
+    QCOMPARE(group.itemIndex(), 1);
+    QVERIFY(group.item(1)->isChecked());
+    QCOMPARE(changes.count(), 0);
+
+    // The user picks the other item: reported once, with its index.
+    QTest::mouseClick(group.item(0), Qt::LeftButton, {}, IndicatorPoint(group.item(0)));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), 0);
+    QCOMPARE(group.itemIndex(), 0);
+    QVERIFY(group.item(0)->isChecked());
+    QVERIFY(!group.item(1)->isChecked());
+
+    // A click on the selected item changes nothing and reports nothing.
+    QTest::mouseClick(group.item(0), Qt::LeftButton, {}, IndicatorPoint(group.item(0)));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(group.itemIndex(), 0);
+    QVERIFY(group.item(0)->isChecked());
+
+    // Back to the first item from code, then the user picks the second one.
+    group.setItemIndex(0);
+    QTest::mouseClick(group.item(1), Qt::LeftButton, {}, IndicatorPoint(group.item(1)));
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(changes.at(1).at(0).toInt(), 1);
+    QCOMPARE(group.itemIndex(), 1);
+    QVERIFY(!group.item(0)->isChecked());
+}
+
+void TestWidgets::checkBoxClickedOnlyByUser()
+{
+    GlyphCheckBox box(QStringLiteral("Оставаться поверх всех окон"));
+    box.resize(429, 18);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QSignalSpy clicks(&box, &QAbstractButton::clicked);
+
+    box.setChecked(true);
+    QVERIFY(box.isChecked());
+    QCOMPARE(clicks.count(), 0);
+
+    // Anywhere on the control counts, even right of the caption.
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 3, box.height() / 2));
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(!box.isChecked());
+    QCOMPARE(clicks.at(0).at(0).toBool(), false);
+
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(2, box.height() / 2));
+    QCOMPARE(clicks.count(), 2);
+    QVERIFY(box.isChecked());
+}
+
+void TestWidgets::bannerStretchesInAndStops()
+{
+    // A picture whose halves differ, so the last frame shows where it lies.
+    const QSize size(471, 36);
+    QPixmap picture(size);
+    picture.fill(Qt::red);
+    {
+        QPainter painter(&picture);
+        painter.fillRect(QRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height()), Qt::green);
+    }
+
+    AnimationFX banner;
+    banner.resize(size);
+    banner.setPicture(picture);
+    banner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&banner));
+
+    banner.start();
+    QVERIFY(banner.isRunning());
+    QCOMPARE(banner.halfWidth(), 0);
+    // The first frame shows a strip of no width: only the black ground.
+    QCOMPARE(banner.grab().toImage().pixelColor(size.width() / 2, size.height() / 2), QColor(Qt::black));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!banner.isRunning(), 5000);
+    const int half = size.width() / 2;
+    QVERIFY2(banner.halfWidth() >= half, qPrintable(QString::number(banner.halfWidth())));
+    // It stops at the first frame that reaches half the picture.
+    QVERIFY(banner.halfWidth() - 20 < half);
+
+    // At rest the whole picture shows, unstretched.
+    const QImage shown = banner.grab().toImage();
+    QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::red));
+    QCOMPARE(shown.pixelColor(size.width() - 5, size.height() - 5), QColor(Qt::green));
+
+    // It can run again from the start.
+    banner.start();
+    QCOMPARE(banner.halfWidth(), 0);
+    QVERIFY(banner.isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!banner.isRunning(), 5000);
+}
+
+void TestWidgets::plainFrameLetsClicksThrough()
+{
+    QWidget page;
+    page.resize(200, 100);
+    auto *button = new QPushButton(QStringLiteral("x"), &page);
+    button->setGeometry(20, 20, 60, 20);
+    // Made after the button and over it, as the layout makes them.
+    auto *frame = new FlatBorder(&page);
+    frame->setGeometry(10, 10, 100, 50);
+    auto *panel = new FlatBorder(&page, true);
+    panel->setGeometry(120, 10, 70, 70);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QVERIFY(frame->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(page.childAt(30, 30), button);
+    QCOMPARE(page.childAt(12, 12), nullptr);
+    // A framed panel is a container and takes its clicks.
+    QVERIFY(!panel->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(page.childAt(150, 40), panel);
+
+    // The outline is drawn in the frame's colour, and follows a new colour.
+    QCOMPARE(frame->grab().toImage().pixelColor(0, 0), frame->frameColor());
+    frame->setFrameColor(Qt::black);
+    const QImage black = frame->grab().toImage();
+    QCOMPARE(black.pixelColor(frame->width() - 1, frame->height() - 1), QColor(Qt::black));
+    QCOMPARE(black.pixelColor(frame->width() / 2, 0), QColor(Qt::black));
+}
+
+void TestWidgets::disabledBitmapButtonIgnoresClicks()
+{
+    BitmapButton button(81);
+    button.setText(QStringLiteral("     сохранить"));
+    button.resize(81, 20);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+
+    button.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 0);
+
+    button.setEnabled(true);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(button.focusPolicy() & Qt::TabFocus);
+}
+
+void TestWidgets::datePickerSetsDateSilently()
+{
+    DatePicker picker;
+    QSignalSpy changes(&picker, &QDateEdit::dateChanged);
+    const QDate other = picker.date().addDays(40);
+    picker.setDateSilently(other);
+    QCOMPARE(picker.date(), other);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(picker.text(), other.toString(QStringLiteral("dd.MM.yyyy - ")));
+
+    picker.setDate(other.addDays(1));
+    QCOMPARE(changes.count(), 1);
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
