@@ -1,13 +1,12 @@
 #include "RecordTableModel.h"
 
 RecordTableModel::RecordTableModel(QObject *parent)
-    : QAbstractTableModel(parent),
-      m_captions{QStringLiteral("Дата"),
-                 QStringLiteral("Время"),
-                 QStringLiteral("Сообщение"),
-                 QStringLiteral("Запускаемый файл"),
-                 QStringLiteral("параметры записи"),
-                 QStringLiteral("дата наоборот")}
+    : QAbstractTableModel(parent), m_captions{QStringLiteral("Дата"),
+                                              QStringLiteral("Время"),
+                                              QStringLiteral("Сообщение"),
+                                              QStringLiteral("Запускаемый файл"),
+                                              QStringLiteral("параметры записи"),
+                                              QStringLiteral("дата наоборот")}
 {
 }
 

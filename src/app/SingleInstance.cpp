@@ -13,8 +13,8 @@ const QByteArray ShowRequest = "show\n";
 
 QString ServerNameFor(const QString &dataFolder)
 {
-    const QString canonical = QDir(dataFolder).canonicalPath().isEmpty() ? QDir(dataFolder).absolutePath()
-                                                                         : QDir(dataFolder).canonicalPath();
+    const QString canonical =
+        QDir(dataFolder).canonicalPath().isEmpty() ? QDir(dataFolder).absolutePath() : QDir(dataFolder).canonicalPath();
     const QByteArray hash = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("tolvik-%1-%2").arg(uint(getuid())).arg(QString::fromLatin1(hash));
 }

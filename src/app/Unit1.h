@@ -44,9 +44,9 @@ class OwnerName;
 
 // The colours of the layout.
 namespace palette {
-inline const QColor FrameBlue = QColor(0x00, 0x80, 0xC0);     // frames, links, captions
-inline const QColor BandBlue = QColor(0xB0, 0xD8, 0xF0);      // bands, selector, picker
-inline const QColor DownloadLink = QColor(0x0A, 0x23, 0x67);  // RzURLLabel4
+inline const QColor FrameBlue = QColor(0x00, 0x80, 0xC0);    // frames, links, captions
+inline const QColor BandBlue = QColor(0xB0, 0xD8, 0xF0);     // bands, selector, picker
+inline const QColor DownloadLink = QColor(0x0A, 0x23, 0x67); // RzURLLabel4
 inline const QColor Grey = QColor(128, 128, 128);
 inline const QColor Black = QColor(0, 0, 0);
 } // namespace palette

@@ -28,10 +28,7 @@ struct CodePage {
             fromUnicode[toUnicode[i]] = short(i);
     }
 
-    int toByte(char16_t c) const
-    {
-        return fromUnicode[c];
-    }
+    int toByte(char16_t c) const { return fromUnicode[c]; }
 };
 
 const CodePage &cp1251()

@@ -24,7 +24,7 @@ struct FilterState {
 // What choosing a filter index does to the filter controls.
 struct FilterSetup {
     FilterState state;
-    QDate pickerDate;          // the Records page's day picker after the change
+    QDate pickerDate;           // the Records page's day picker after the change
     bool pickerEnabled = false; // the day picker is only editable for "by date"
     bool sortByDateEnabled = false;
 };

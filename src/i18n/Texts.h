@@ -32,7 +32,7 @@ enum class Property {
 struct TextEntry {
     const char *target; // objectName of the control, menu or page
     Property property;
-    int index;          // item, page, column or menu index; 0 where unused
+    int index; // item, page, column or menu index; 0 where unused
     QString russian;
     QString english;
 

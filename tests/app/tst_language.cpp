@@ -139,8 +139,8 @@ void TestLanguage::userChoiceSwitchesAndEnablesSave()
 void TestLanguage::filterKeepsItsMeaning()
 {
     WindowFixture fixture;
-    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes("03.02.2004", "09:00", "a") +
-                                                        DiaryRecordBytes("04.02.2004", "09:00", "b"));
+    fixture.writeFile(QStringLiteral("tolvik.dat"),
+                      DiaryRecordBytes("03.02.2004", "09:00", "a") + DiaryRecordBytes("04.02.2004", "09:00", "b"));
     TForm1 &form = fixture.start();
     form.RzLineComboBox1->setCurrentIndex(diary::FilterTomorrow);
     form.RzLineComboBox1Change();

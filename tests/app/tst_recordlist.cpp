@@ -32,7 +32,8 @@ private:
 QByteArray TestRecordList::sampleDiary()
 {
     return DiaryRecordBytes("03.02.2004", "09:05", "today-late") + DiaryRecordBytes("04.02.2004", "08:00", "tomorrow") +
-           DiaryRecordBytes("02.02.2004", "23:59", "yesterday") + DiaryRecordBytes("03.02.2004", "07:30", "today-early") +
+           DiaryRecordBytes("02.02.2004", "23:59", "yesterday") +
+           DiaryRecordBytes("03.02.2004", "07:30", "today-early") +
            DiaryRecordBytes("2004-02-03", "07:00", "other-format") + DiaryRecordBytes("01.01.2003", "12:00", "old");
 }
 
@@ -60,8 +61,9 @@ void TestRecordList::filters_data()
     QTest::newRow("tomorrow") << 1 << QStringList{"tomorrow"} << false << false;
     QTest::newRow("not reminded") << 2 << QStringList{"yesterday", "old"} << false << true;
     QTest::newRow("by date keeps picker") << 3 << QStringList{"today-late", "today-early"} << true << false;
-    QTest::newRow("all in file order")
-        << 4 << QStringList{"today-late", "tomorrow", "yesterday", "today-early", "other-format", "old"} << false << true;
+    QTest::newRow("all in file order") << 4 << QStringList{"today-late",  "tomorrow",     "yesterday",
+                                                           "today-early", "other-format", "old"}
+                                       << false << true;
 }
 
 void TestRecordList::filters()
@@ -181,8 +183,9 @@ void TestRecordList::writeFailureShowsError()
 void TestRecordList::rewriteReproducesFile()
 {
     WindowFixture fixture;
-    const QByteArray diary = sampleDiary() + DiaryRecordBytes("05.02.2004", "00:00", "\xcf\xee\xe7\xe2\xee\xed\xe8\xf2\xfc",
-                                                              "/home/anna/\xf4\xe0\xe9\xeb.sh", "1100000000");
+    const QByteArray diary =
+        sampleDiary() + DiaryRecordBytes("05.02.2004", "00:00", "\xcf\xee\xe7\xe2\xee\xed\xe8\xf2\xfc",
+                                         "/home/anna/\xf4\xe0\xe9\xeb.sh", "1100000000");
     fixture.writeFile(QStringLiteral("tolvik.dat"), diary);
     TForm1 &form = fixture.start();
     QVERIFY(form.WriteUnvisibleListToFile());

@@ -210,10 +210,11 @@ void TestStartup::layoutNamesAndOrder()
     QCOMPARE(names(form.PopupMenu3), (QStringList{"N8", "N9", "N10", "N7", "N11"}));
 
     // Every named control is found by its name.
-    for (const char *name : {"Label9", "RzURLLabel1", "Label6", "StatusBar1", "RzLineComboBox1", "RzDateTimePicker4",
-                             "RzListView1", "RzListView3", "RzEdit1", "RzEdit2", "RzSpinEdit1", "RzSpinEdit2",
-                             "RzSpinEdit4", "LMDRadioGroup1", "RzPanel1", "Memo2", "Memo4", "RzListView2",
-                             "LMDMaskEdit1", "LMDMaskEdit2", "LMDMaskEdit3", "AnimationFX1", "ListBox2"})
+    for (const char *name :
+         {"Label9",       "RzURLLabel1",    "Label6",       "StatusBar1",   "RzLineComboBox1", "RzDateTimePicker4",
+          "RzListView1",  "RzListView3",    "RzEdit1",      "RzEdit2",      "RzSpinEdit1",     "RzSpinEdit2",
+          "RzSpinEdit4",  "LMDRadioGroup1", "RzPanel1",     "Memo2",        "Memo4",           "RzListView2",
+          "LMDMaskEdit1", "LMDMaskEdit2",   "LMDMaskEdit3", "AnimationFX1", "ListBox2"})
         QVERIFY2(form.findChild<QWidget *>(QString::fromLatin1(name)), name);
     for (int number = 1; number <= 28; ++number) {
         const QString name = QStringLiteral("RzBorder%1").arg(number);
@@ -226,9 +227,9 @@ void TestStartup::layoutNamesAndOrder()
     QCOMPARE(form.RzSpinEdit1->maximum(), 23);
     QCOMPARE(form.RzSpinEdit2->maximum(), 59);
     QCOMPARE(form.RzSpinEdit4->maximum(), 60);
-    for (QWidget *disabled : std::initializer_list<QWidget *>{form.RzBmpButton1, form.RzBmpButton2, form.RzBmpButton8,
-                                                              form.RzEdit3, form.Label16, form.RzSpinEdit4,
-                                                              form.Label17})
+    for (QWidget *disabled :
+         std::initializer_list<QWidget *>{form.RzBmpButton1, form.RzBmpButton2, form.RzBmpButton8, form.RzEdit3,
+                                          form.Label16, form.RzSpinEdit4, form.Label17})
         QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
 }
 
