@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
     qt6-qpa-plugins libqt6sql6-sqlite
     # the end-to-end tests: a real X server, a window manager, tools to look
-    xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core
+    xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-urw-base35
     # benchmarks and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )

@@ -93,7 +93,6 @@ void TForm1::Init()
     ApplyOptionPosition(5, settings::OptionAt(OptionString, 5));
 
     Label7->setText(QStringLiteral("[ver.") + i18n::VersionText + QStringLiteral("]"));
-    Label7->adjustSize();
     RzDateTimePicker2->setDateSilently(today);
 }
 

@@ -479,7 +479,10 @@ void TForm1::CreateControls()
     AnimationFX1->setPicture(QPixmap(QStringLiteral(":/pictures/banner.png")));
     Label7 = MakeAutoSizeLabel(page, "Label7", SmallFont(), 428, 26, 484);
     Label7->setWordWrap(true);
-    SetTextColor(Label7, QColor(0xC0, 0xC0, 0xC0)); // readable on the banner's dark ground
+    // Light grey, readable on the banner's black ground. A style sheet of its
+    // own: with the application's tool-tip sheet in force, a palette colour on
+    // a transparent label over the banner is not honoured.
+    Label7->setStyleSheet(QStringLiteral("QLabel { color: #C0C0C0; background: transparent; }"));
     Label7->setAutoFillBackground(false);
 
     ListBox2 = Place(new QListWidget(page), "ListBox2", 17, 54, 462, 249);
