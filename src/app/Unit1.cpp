@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -25,6 +26,7 @@
 #include "widgets/FlatControls.h"
 #include "widgets/GlyphCheckBox.h"
 #include "widgets/LanguageRadioGroup.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/ReportList.h"
 
 // The pictures, glyphs and the alarm wave are compiled into the GUI library;
@@ -173,7 +175,7 @@ void TForm1::ApplyBlackBorders()
     LMDRadioGroup1->setGlyphList(3);
     for (FlatEdit *edit : {RzEdit1, RzEdit2, RzEdit3, RzEdit4})
         edit->setFrameColor(palette::Black);
-    RzURLLabel1->setText(RzURLLabel1->text().replace(palette::FrameBlue.name(), palette::Black.name()));
+    SetLink(RzURLLabel1, QStringLiteral("mailto:") + i18n::ContactAddress, i18n::ContactAddress, palette::Black);
 }
 
 // Languages ------------------------------------------------------------------
@@ -360,9 +362,22 @@ void TForm1::LoadNote()
 
 // Tray ---------------------------------------------------------------------------
 
+void TForm1::showCentred()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    m_everShown = true;
+    show();
+}
+
 void TForm1::restoreFromTray()
 {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (!m_everShown && !isVisible())
+        showCentred();
     show();
     raise();
     activateWindow();

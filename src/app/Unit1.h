@@ -90,8 +90,10 @@ public:
     bool restoresOnSingleClick() const { return m_restoreOnSingleClick; }
     bool staysOnTop() const { return m_staysOnTop; }
 
-    // Brings the window up from the tray or the taskbar, to the front.
+    // Brings the window up from the tray or the taskbar, to the front. A
+    // window never shown before comes up centred on the desktop.
     void restoreFromTray();
+    void showCentred();
 
     // Operations.
     void Init();
@@ -267,4 +269,5 @@ private:
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;
     bool m_staysOnTop = true;
+    bool m_everShown = false;
 };

@@ -37,7 +37,7 @@
 
 namespace {
 
-const QString MailAddress = QStringLiteral("tolvik@example.org");
+const QString &MailAddress = i18n::ContactAddress;
 const QString DownloadSite = QStringLiteral("example.org");
 const QString DownloadPage = QStringLiteral("https://example.org/tolvik");
 

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSystemTrayIcon>
 
 #include <exception>
@@ -15,16 +14,6 @@
 #include "widgets/HintStyle.h"
 
 namespace {
-
-void ShowCentred(QWidget &window)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-    window.show();
-}
 
 int Run(QApplication &app)
 {
@@ -44,7 +33,7 @@ int Run(QApplication &app)
     if (trayAvailable)
         form.RzTrayIcon1->show();
     if (!form.startsInTray())
-        ShowCentred(form);
+        form.showCentred();
     else if (!trayAvailable)
         form.showMinimized(); // no tray on this desktop: keep the window reachable
     return app.exec();

@@ -127,6 +127,7 @@ void TestStartup::blackBorders()
         QCOMPARE(form.LMDRadioGroup1->shadowColor(), frame);
         QCOMPARE(form.LMDCheckBox9->glyphList(), black ? 0 : 1);
         QCOMPARE(form.LMDRadioGroup1->glyphList(), black ? 3 : 2);
+        QCOMPARE(form.RzURLLabel1->text().contains(QStringLiteral("#000000")), black);
         // These frames keep their own colour in both modes.
         QCOMPARE(form.RzBorder[19]->frameColor(), QColor(0x00, 0x80, 0xC0));
         QCOMPARE(form.RzBorder[26]->frameColor(), QColor(0x00, 0x80, 0xC0));
