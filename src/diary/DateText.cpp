@@ -122,4 +122,23 @@ QString SortKey(QStringView dateText, QStringView time)
     return key;
 }
 
+bool IsSortKey(QStringView key, QStringView dateText, QStringView time)
+{
+    const std::optional<DayMonthYear> date = ReadDate(dateText);
+    if (!date)
+        return false;
+    const int year = date->year;
+    const int yearDigits = year >= 1000 ? 4 : year >= 100 ? 3 : year >= 10 ? 2 : 1;
+    if (key.size() != yearDigits + 6 + time.size())
+        return false;
+    int rest = year;
+    for (int i = yearDigits - 1; i >= 0; --i, rest /= 10)
+        if (key[i] != QChar(u'0' + rest % 10))
+            return false;
+    const QStringView tail = key.mid(yearDigits);
+    return tail[0] == u'.' && tail[1] == QChar(u'0' + date->month / 10) && tail[2] == QChar(u'0' + date->month % 10) &&
+           tail[3] == u'.' && tail[4] == QChar(u'0' + date->day / 10) && tail[5] == QChar(u'0' + date->day % 10) &&
+           tail.mid(6) == time;
+}
+
 } // namespace diary

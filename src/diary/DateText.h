@@ -26,4 +26,8 @@ QString ReversDateStr(QStringView dateText);
 // directly by the time. Empty when the date is not a date.
 QString SortKey(QStringView dateText, QStringView time);
 
+// True when `key` is exactly SortKey(dateText, time). Checked without
+// building the key, so a refresh can keep the key the read already made.
+bool IsSortKey(QStringView key, QStringView dateText, QStringView time);
+
 } // namespace diary

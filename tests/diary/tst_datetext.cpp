@@ -14,6 +14,8 @@ private slots:
     void shortDateText_data();
     void shortDateText();
     void handFormattingAgreesWithQt();
+    void isSortKey_data();
+    void isSortKey();
 };
 
 void TestDateText::reversDateStr_data()
@@ -162,6 +164,53 @@ void TestDateText::handFormattingAgreesWithQt()
         if (diary::ReversDateStr(text) != day.toString(QStringLiteral("yyyy.MM.dd")))
             QFAIL(qPrintable("ReversDateStr differs on " + text));
     }
+}
+
+void TestDateText::isSortKey_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<bool>("matches");
+
+    QTest::newRow("key of the same record") << "2004.02.0309:05"
+                                            << "03.02.2004"
+                                            << "09:05" << true;
+    QTest::newRow("one-digit day and month") << "2004.02.0309:05"
+                                             << "3.2.2004"
+                                             << "09:05" << true;
+    QTest::newRow("year below 1000") << "999.01.0200:00"
+                                     << "02.01.0999"
+                                     << "00:00" << true;
+    QTest::newRow("date moved on") << "2004.02.0309:05"
+                                   << "04.02.2004"
+                                   << "09:05" << false;
+    QTest::newRow("time changed") << "2004.02.0309:05"
+                                  << "03.02.2004"
+                                  << "09:06" << false;
+    QTest::newRow("key of a record without line end") << ""
+                                                      << "03.02.2004"
+                                                      << "09:05" << false;
+    QTest::newRow("bad date") << ""
+                              << "31.02.2004"
+                              << "09:05" << false;
+    QTest::newRow("longer key") << "2004.02.0309:05x"
+                                << "03.02.2004"
+                                << "09:05" << false;
+    QTest::newRow("year differs") << "2005.02.0309:05"
+                                  << "03.02.2004"
+                                  << "09:05" << false;
+}
+
+void TestDateText::isSortKey()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(bool, matches);
+    QCOMPARE(diary::IsSortKey(key, date, time), matches);
+    // It agrees with the key it stands in for.
+    QCOMPARE(diary::IsSortKey(key, date, time), !key.isEmpty() && diary::SortKey(date, time) == key);
 }
 
 QTEST_APPLESS_MAIN(TestDateText)
