@@ -243,22 +243,22 @@ void TForm1::CreateControls()
                        "QTabBar::tab:selected { background: palette(window); margin-top: 0px; padding-bottom: 2px; }"
                        "QTabBar::tab:!selected { border-bottom: 1px solid #A0A0A0; }"
                        "QTabBar::tab:focus { color: black; }"));
-    struct PageSpec {
+    struct PageEntry {
         QWidget **page;
         const char *name;
         const char *caption;
     };
-    const PageSpec pages[] = {
+    const PageEntry pages[] = {
         {&TabSheet1, "TabSheet1", "Записи"},    {&TabSheet2, "TabSheet2", "Добавить запись"},
         {&TabSheet5, "TabSheet5", "Настройки"}, {&TabSheet3, "TabSheet3", "Напоминание"},
         {&TabSheet6, "TabSheet6", "Блокнот"},   {&TabSheet7, "TabSheet7", "Телефоны"},
         {&TabSheet4, "TabSheet4", "История"},
     };
-    for (const PageSpec &spec : pages) {
+    for (const PageEntry &entry : pages) {
         auto *page = new QWidget(PageControl1);
-        page->setObjectName(QLatin1String(spec.name));
-        PageControl1->addTab(page, QString::fromUtf8(spec.caption));
-        *spec.page = page;
+        page->setObjectName(QLatin1String(entry.name));
+        PageControl1->addTab(page, QString::fromUtf8(entry.caption));
+        *entry.page = page;
     }
     PageControl1->setCurrentIndex(0);
 
