@@ -29,9 +29,10 @@ int Run(QApplication &app)
     TForm1 form(folder, WindowSeams{&clock, &autostart, &owner, &messageBox});
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &TForm1::restoreFromTray);
 
+    // The icon goes up even when no tray is there yet: one that appears later
+    // (a panel starting after the planner) picks it up.
+    form.RzTrayIcon1->show();
     const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
-    if (trayAvailable)
-        form.RzTrayIcon1->show();
     if (!form.startsInTray())
         form.showCentred();
     else if (!trayAvailable)
