@@ -77,6 +77,7 @@ window_of() { # pid
     return 1
 }
 
+is_on_top() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_ABOVE'; }
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
 title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
@@ -90,15 +91,17 @@ pids+=("$pid")
 window=$(window_of "$pid")
 check "window shown with options 00110" is_viewable "$window"
 check "English title" title_is "$window" "Tolvik"
+check "kept on top" is_on_top "$window"
 stop "$pid"
 
-# 2. "00000": shown, Russian.
+# 2. "00000": shown, Russian, an ordinary window.
 folder=$(new_folder russian)
 printf '00000' >"$folder/tolvik.ini"
 pid=$(start_planner "$folder")
 pids+=("$pid")
 window=$(window_of "$pid")
 check "Russian title" title_is "$window" "Толвик"
+check "an ordinary window, not on top" bash -c "! xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
 stop "$pid"
 
 # 3. No options file: "start in the tray". Xvfb has no tray, so the window is
@@ -118,7 +121,26 @@ check "first instance comes up" is_viewable "$window"
 check "first instance is no longer minimised" bash -c "! xprop -id $window WM_STATE | grep -q Iconic"
 stop "$pid"
 
-# 5. A malformed diary survives start-up untouched: an error box, the program
+# 5. "20110": in the tray unless the diary holds a record for today.
+folder=$(new_folder today)
+printf '20110' >"$folder/tolvik.ini"
+printf '%s 23:59\r\ntoday\r\n(null)\r\n0000000000\r\n' "$(date +%d.%m.%Y)" >"$folder/tolvik.dat"
+pid=$(start_planner "$folder")
+pids+=("$pid")
+window=$(window_of "$pid")
+check "a record for today: window shown" is_viewable "$window"
+stop "$pid"
+folder=$(new_folder not-today)
+printf '20110' >"$folder/tolvik.ini"
+printf '%s 23:59\r\nlater\r\n(null)\r\n0000000000\r\n' "$(date -d tomorrow +%d.%m.%Y)" >"$folder/tolvik.dat"
+pid=$(start_planner "$folder")
+pids+=("$pid")
+window=$(window_of "$pid")
+sleep 0.5
+check "no record for today: window minimised" is_iconic "$window"
+stop "$pid"
+
+# 6. A malformed diary survives start-up untouched: an error box, the program
 #    keeps running, the file keeps every byte.
 folder=$(new_folder malformed)
 printf '00110' >"$folder/tolvik.ini"
