@@ -21,6 +21,7 @@
 #include "platform/OwnerName.h"
 #include "platform/StartWithSession.h"
 #include "settings/OptionString.h"
+#include "widgets/AnsiInput.h"
 #include "widgets/BitmapButton.h"
 #include "widgets/FlatBorder.h"
 #include "widgets/FlatControls.h"
@@ -398,6 +399,12 @@ void TForm1::N1Click()
 
 void TForm1::ConnectHandlers()
 {
+    // What these boxes hold goes into the Windows-1251 files.
+    for (QLineEdit *edit :
+         {static_cast<QLineEdit *>(RzEdit1), static_cast<QLineEdit *>(RzEdit3), static_cast<QLineEdit *>(RzEdit4)})
+        KeepAnsiWhileTyping(edit);
+    KeepAnsiWhileTyping(Memo4);
+
     // Only user signals: setting a control from code never runs its handler.
     connect(RzLineComboBox1, &QComboBox::activated, this, [this] { RzLineComboBox1Change(); });
     connect(RzDateTimePicker4, &QDateEdit::dateChanged, this, [this] { RzDateTimePicker3Change(); });

@@ -53,10 +53,15 @@ QByteArray ToAnsi(QStringView text)
 {
     const CodePage &page = cp1251();
     QByteArray bytes(text.size(), Qt::Uninitialized);
+    qsizetype length = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = page.toByte(text[i].unicode());
-        bytes[i] = char(b < 0 ? '?' : b);
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // one character, one mark
+        const int b = page.toByte(c.unicode());
+        bytes[length++] = char(b < 0 ? '?' : b);
     }
+    bytes.truncate(length);
     return bytes;
 }
 
@@ -67,11 +72,7 @@ bool IsAnsiRepresentable(QChar c)
 
 QString KeepAnsiOnly(QStringView text)
 {
-    QString kept = text.toString();
-    for (QChar &c : kept)
-        if (!IsAnsiRepresentable(c))
-            c = u'?';
-    return kept;
+    return FromAnsi(ToAnsi(text));
 }
 
 } // namespace codec

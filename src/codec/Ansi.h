@@ -10,7 +10,8 @@ namespace codec {
 // Decodes Windows-1251 bytes. Never fails: every byte maps to one character.
 QString FromAnsi(QByteArrayView bytes);
 
-// Encodes to Windows-1251. Characters the encoding cannot hold become '?'.
+// Encodes to Windows-1251. Characters the encoding cannot hold become '?'
+// (one '?' for a character written as a surrogate pair).
 QByteArray ToAnsi(QStringView text);
 
 // True when the character survives a round trip through Windows-1251.

@@ -63,7 +63,7 @@ void TestAnsi::unrepresentableBecomesQuestionMark_data()
     QTest::newRow("CJK") << QStringLiteral("Call 日本") << QByteArray("Call ??");
     QTest::newRow("Latin with accent") << QStringLiteral("café") << QByteArray("caf?");
     QTest::newRow("Ukrainian ї is held, Greek λ is not") << QStringLiteral("їλ") << QByteArray("\xbf?");
-    QTest::newRow("emoji, one ? per UTF-16 unit") << QStringLiteral("a😀b") << QByteArray("a??b");
+    QTest::newRow("emoji, one ? for the character") << QStringLiteral("a😀b") << QByteArray("a?b");
 }
 
 void TestAnsi::unrepresentableBecomesQuestionMark()
@@ -81,6 +81,9 @@ void TestAnsi::keepAnsiOnly_data()
     QTest::newRow("Cyrillic unchanged") << QStringLiteral("Позвонить маме") << QStringLiteral("Позвонить маме");
     QTest::newRow("foreign letters replaced") << QStringLiteral("café 日本") << QStringLiteral("caf? ??");
     QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("a character beyond the first plane is one mark") << QStringLiteral("a😀b") << QStringLiteral("a?b");
+    QTest::newRow("a lone surrogate is one mark") << QString(QChar(0xD83D)) << QStringLiteral("?");
+    QTest::newRow("euro and numero sign kept") << QStringLiteral("€ №") << QStringLiteral("€ №");
 }
 
 // What the field shows after KeepAnsiOnly is exactly what the file stores.
@@ -91,6 +94,7 @@ void TestAnsi::keepAnsiOnly()
     const QString result = codec::KeepAnsiOnly(typed);
     QCOMPARE(result, kept);
     QCOMPARE(codec::FromAnsi(codec::ToAnsi(result)), result);
+    QCOMPARE(codec::ToAnsi(typed), codec::ToAnsi(result));
 }
 
 QTEST_APPLESS_MAIN(TestAnsi)
