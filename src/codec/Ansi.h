@@ -7,7 +7,9 @@
 // writer goes through these two functions so the encoding lives in one place.
 namespace codec {
 
-// Decodes Windows-1251 bytes. Never fails: every byte maps to one character.
+// Decodes Windows-1251 bytes from the table the program carries, so no
+// converter of the system is needed. Never fails: every byte maps to one
+// character, and the 256 characters are all different.
 QString FromAnsi(QByteArrayView bytes);
 
 // Encodes to Windows-1251. Characters the encoding cannot hold become '?'

@@ -1,4 +1,6 @@
 #include <QSet>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 #include "codec/Ansi.h"
@@ -7,6 +9,8 @@ class TestAnsi : public QObject {
     Q_OBJECT
 private slots:
     void everyByteSurvivesRoundTrip();
+    void decodingMatchesQtConverter();
+    void encodingMatchesQtConverter();
     void knownCharacters_data();
     void knownCharacters();
     void unrepresentableBecomesQuestionMark_data();
@@ -31,6 +35,45 @@ void TestAnsi::everyByteSurvivesRoundTrip()
         QCOMPARE(text.at(i).unicode(), char16_t(i));
     for (QChar c : text)
         QVERIFY(codec::IsAnsiRepresentable(c));
+}
+
+// The program carries its own table; Qt's converter (ICU) is the reference.
+void TestAnsi::decodingMatchesQtConverter()
+{
+    QStringDecoder decoder("windows-1251");
+    if (!decoder.isValid())
+        QSKIP("this Qt has no Windows-1251 converter");
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, char(b));
+        const QString expected = decoder(byte);
+        QVERIFY2(!decoder.hasError(), qPrintable(QString::number(b, 16)));
+        QCOMPARE(codec::FromAnsi(byte), expected);
+    }
+}
+
+// Every character of the first plane: the ones Qt can encode are exactly the
+// ones the table holds, each to the same byte.
+void TestAnsi::encodingMatchesQtConverter()
+{
+    if (!QStringEncoder("windows-1251").isValid())
+        QSKIP("this Qt has no Windows-1251 converter");
+    int held = 0;
+    for (int u = 0; u < 0x10000; ++u) {
+        const QChar c{char16_t(u)};
+        if (c.isSurrogate())
+            continue;
+        const QString one(c);
+        QStringEncoder single("windows-1251");
+        const QByteArray expected = single(one);
+        const bool qtHolds = !single.hasError();
+        const QString where = QStringLiteral("U+%1").arg(u, 4, 16, QLatin1Char('0'));
+        QVERIFY2(codec::IsAnsiRepresentable(c) == qtHolds, qPrintable(where));
+        if (qtHolds) {
+            ++held;
+            QVERIFY2(codec::ToAnsi(one) == expected, qPrintable(where));
+        }
+    }
+    QCOMPARE(held, 256);
 }
 
 void TestAnsi::knownCharacters_data()
