@@ -16,6 +16,7 @@
 #include "MessageBox.h"
 #include "RecordTableModel.h"
 #include "diary/DiaryFile.h"
+#include "i18n/FileTexts.h"
 #include "notepad/NoteFile.h"
 #include "platform/Clock.h"
 #include "platform/OwnerName.h"
@@ -89,7 +90,7 @@ void TForm1::Init()
     const QDate today = m_seams.clock->now().date();
     RzDateTimePicker4->setDateSilently(today);
 
-    OptionString = settings::ReadOptionString(DataPath(settings::OptionsFileName));
+    OptionString = settings::ReadOptionString(DataPath(settings::OptionsFileName)).options;
     for (int position = 1; position <= 4; ++position)
         ApplyOptionPosition(position, settings::OptionAt(OptionString, position));
     LMDCheckBox4->setChecked(m_seams.startWithSession->isEnabled());
@@ -303,10 +304,10 @@ void TForm1::ListUpdate()
 bool TForm1::WriteUnvisibleListToFile()
 {
     const QString path = DataPath(diary::DiaryFileName);
-    const QString reason = diary::WriteDiaryFile(path, UnvisibleList);
-    if (reason.isEmpty())
+    const codec::FileError error = diary::WriteDiaryFile(path, UnvisibleList);
+    if (!error.failed())
         return true;
-    ShowWriteError(path, reason);
+    ShowWriteError(path, i18n::FileErrorText(UiLanguage, error));
     return false;
 }
 
@@ -354,10 +355,10 @@ void TForm1::N5Click()
 
 void TForm1::LoadNote()
 {
-    const std::optional<QString> text = notepad::LoadNoteFile(DataPath(notepad::NoteFileName));
-    if (!text)
+    const notepad::NoteReadResult note = notepad::LoadNoteFile(DataPath(notepad::NoteFileName));
+    if (note.status != codec::ReadStatus::Read)
         return;
-    Memo4->setPlainText(*text);
+    Memo4->setPlainText(note.text);
     RzBmpButton3->setEnabled(false);
 }
 

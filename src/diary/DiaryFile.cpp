@@ -2,101 +2,57 @@
 
 #include <utility>
 
-#include <QFile>
-
 #include "codec/Ansi.h"
-#include "codec/SaveFile.h"
+#include "codec/Lines.h"
 #include "diary/DateText.h"
 
 namespace diary {
 namespace {
-
-bool IsLineEnd(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
 
 bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
 }
 
-// Walks the decoded file. Words and lines are taken whole whatever their
-// length, and every step checks the end, so no input can run it off the text.
-class DiaryReader {
-public:
-    explicit DiaryReader(QStringView text) : m_text(text) {}
-
-    bool atEnd() const { return m_pos >= m_text.size(); }
-
-    // Blank lines, and blanks at the start of line 1, come before a record.
-    void skipToRecord()
-    {
-        while (!atEnd() && (IsLineEnd(peek()) || IsBlank(peek())))
-            ++m_pos;
-    }
-
-    // Skips blanks, then takes the characters up to the next blank or line end.
-    QString readWord()
-    {
-        while (!atEnd() && IsBlank(peek()))
-            ++m_pos;
-        const qsizetype start = m_pos;
-        while (!atEnd() && !IsBlank(peek()) && !IsLineEnd(peek()))
-            ++m_pos;
-        return m_text.mid(start, m_pos - start).toString();
-    }
-
-    // Takes the rest of the line; true when a line end closed it.
-    QString readLine(bool *closed)
-    {
-        const qsizetype start = m_pos;
-        while (!atEnd() && !IsLineEnd(peek()))
-            ++m_pos;
-        const QString line = m_text.mid(start, m_pos - start).toString();
-        *closed = takeLineEnd();
-        return line;
-    }
-
-    // Whatever follows the time on line 1 is not part of any field.
-    void skipRestOfLine()
-    {
-        while (!atEnd() && !IsLineEnd(peek()))
-            ++m_pos;
-        takeLineEnd();
-    }
-
-private:
-    QChar peek() const { return m_text[m_pos]; }
-
-    // CR LF, a lone CR and a lone LF each end one line.
-    bool takeLineEnd()
-    {
-        if (atEnd())
+bool IsBlankLine(QStringView line)
+{
+    for (const QChar c : line)
+        if (!IsBlank(c))
             return false;
-        if (peek() == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
-            ++m_pos;
-        ++m_pos;
-        return true;
-    }
+    return true;
+}
 
-    QStringView m_text;
-    qsizetype m_pos = 0;
-};
+// Skips blanks from `pos`, then takes the characters up to the next blank.
+QStringView NextWord(QStringView line, qsizetype &pos)
+{
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
+    const qsizetype start = pos;
+    while (pos < line.size() && !IsBlank(line[pos]))
+        ++pos;
+    return line.mid(start, pos - start);
+}
 
-// The date is the first word of the record and the time the next word on its
-// line; then three whole lines. The key needs line 4 to be complete: a record
-// cut short by the end of the file keeps an empty key.
-DiaryRecord ReadRecord(DiaryReader &reader, QStringList &badDates)
+// The date is the first word of line 1 and the time the next; whatever
+// follows them is not part of any field. Then three whole lines. The key
+// needs line 4 to be complete: a record cut short by the end of the file
+// keeps an empty key.
+DiaryRecord ReadRecord(QStringView firstLine, codec::LineWalker &lines, QStringList &badDates)
 {
     DiaryRecord record;
-    record.date = reader.readWord();
-    record.time = reader.readWord();
-    reader.skipRestOfLine();
+    qsizetype pos = 0;
+    record.date = NextWord(firstLine, pos).toString();
+    record.time = NextWord(firstLine, pos).toString();
     bool closed = false;
-    record.msg = reader.readLine(&closed);
-    record.launch_file = reader.readLine(&closed);
-    record.param_str = reader.readLine(&closed);
+    for (QString *field : {&record.msg, &record.launch_file, &record.param_str}) {
+        if (lines.atEnd()) {
+            closed = false;
+            break;
+        }
+        const codec::Line line = lines.next();
+        *field = line.text.toString();
+        closed = line.closed;
+    }
 
     // A bad date is listed but does not stop the read, so a later rewrite
     // still holds every record of the file.
@@ -118,15 +74,17 @@ const QString &OrNull(const QString &field)
 DiaryReadResult ParseDiary(const QByteArray &bytes)
 {
     DiaryReadResult result;
+    result.status = codec::ReadStatus::Read;
     const QString text = codec::FromAnsi(bytes);
-    result.diaryEmpty = text.isEmpty() || IsLineEnd(text.front());
-    if (result.diaryEmpty)
-        return result;
-
-    DiaryReader reader(text);
-    // Trailing blank lines end the loop here, so they never make a record.
-    for (reader.skipToRecord(); !reader.atEnd(); reader.skipToRecord())
-        result.records.push_back(ReadRecord(reader, result.badDates));
+    codec::LineWalker lines(text);
+    // Blank lines before a record are skipped, at the start of the file as
+    // between records; after the last record they make no record.
+    while (!lines.atEnd()) {
+        const codec::Line line = lines.next();
+        if (!IsBlankLine(line.text))
+            result.records.push_back(ReadRecord(line.text, lines, result.badDates));
+    }
+    result.diaryEmpty = result.records.empty();
     return result;
 }
 
@@ -156,13 +114,17 @@ QByteArray FormatDiary(const UnvisibleList &records)
 
 DiaryReadResult ReadDiaryFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ParseDiary(file.readAll());
+    codec::FileReadResult file = codec::ReadFileBytes(path, DiaryFileLimit);
+    if (file.status != codec::ReadStatus::Read) {
+        DiaryReadResult result;
+        result.status = file.status;
+        result.error = std::move(file.error);
+        return result;
+    }
+    return ParseDiary(file.bytes);
 }
 
-QString WriteDiaryFile(const QString &path, const UnvisibleList &records)
+codec::FileError WriteDiaryFile(const QString &path, const UnvisibleList &records)
 {
     return codec::SaveFileBytes(path, FormatDiary(records));
 }

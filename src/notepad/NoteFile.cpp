@@ -1,17 +1,22 @@
 #include "notepad/NoteFile.h"
 
-#include <QFile>
-
 #include "codec/Ansi.h"
+#include "codec/Lines.h"
 
 namespace notepad {
 
 QString NoteTextFromBytes(const QByteArray &bytes)
 {
-    QString text = codec::FromAnsi(bytes);
-    // CR LF first, so that its CR is not taken for a lone one.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString stored = codec::FromAnsi(bytes);
+    QString text;
+    text.reserve(stored.size());
+    codec::LineWalker lines(stored, codec::LineEnds::AnyBreak);
+    while (!lines.atEnd()) {
+        const codec::Line line = lines.next();
+        text += line.text;
+        if (line.closed)
+            text += u'\n';
+    }
     return text;
 }
 
@@ -22,12 +27,13 @@ QByteArray NoteBytesFromText(const QString &text)
     return codec::ToAnsi(stored);
 }
 
-std::optional<QString> LoadNoteFile(const QString &path)
+NoteReadResult LoadNoteFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return NoteTextFromBytes(file.readAll());
+    codec::FileReadResult file = codec::ReadFileBytes(path, NoteFileLimit);
+    NoteReadResult result{file.status, {}, std::move(file.error)};
+    if (file.status == codec::ReadStatus::Read)
+        result.text = NoteTextFromBytes(file.bytes);
+    return result;
 }
 
 } // namespace notepad

@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "codec/SaveFile.h"
+#include "codec/FileIO.h"
+#include "i18n/FileTexts.h"
 #include "settings/AutostartEntry.h"
 
 namespace platform {
@@ -55,7 +56,9 @@ QString XdgAutostart::setEnabled(bool enabled)
         const QString reason = MakeFolder(QFileInfo(path).absolutePath());
         if (!reason.isEmpty())
             return reason;
-        return codec::SaveFileBytes(path, settings::AutostartDesktopEntry(m_executablePath));
+        // The seam's reasons are English, like the system's texts around it.
+        const codec::FileError error = codec::SaveFileBytes(path, settings::AutostartDesktopEntry(m_executablePath));
+        return error.failed() ? i18n::FileErrorText(i18n::English, error) : QString();
     }
     QFile entry(path);
     if (!entry.exists() || entry.remove())

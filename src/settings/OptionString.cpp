@@ -1,20 +1,20 @@
 #include "settings/OptionString.h"
 
-#include <algorithm>
-
-#include <QFile>
-
 #include "codec/Ansi.h"
+#include "codec/Lines.h"
 
 namespace settings {
 namespace {
 
-// The text after the last line end; CR LF needs no special case because its
-// LF is the later of the two characters.
+// Every line empties the options and its characters fill them, so the last
+// line is left; after a final line end that is the empty line behind it.
 QString LastLine(const QString &text)
 {
-    const qsizetype lastEnd = std::max(text.lastIndexOf(QLatin1Char('\n')), text.lastIndexOf(QLatin1Char('\r')));
-    return text.mid(lastEnd + 1);
+    codec::LineWalker lines(text);
+    codec::Line last{{}, true};
+    while (!lines.atEnd())
+        last = lines.next();
+    return last.closed ? QString() : last.text.toString();
 }
 
 } // namespace
@@ -28,12 +28,13 @@ QString ParseOptionString(const QByteArray &fileBytes)
     return options;
 }
 
-QString ReadOptionString(const QString &path)
+OptionsReadResult ReadOptionString(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return DefaultOptionString;
-    return ParseOptionString(file.readAll());
+    codec::FileReadResult file = codec::ReadFileBytes(path, OptionsFileLimit);
+    OptionsReadResult result{file.status, DefaultOptionString, std::move(file.error)};
+    if (file.status == codec::ReadStatus::Read)
+        result.options = ParseOptionString(file.bytes);
+    return result;
 }
 
 QChar OptionAt(const QString &options, int position)

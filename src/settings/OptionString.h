@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "codec/FileIO.h"
+
 // The options line of tolvik.ini: five characters, one a position, counted from 1.
 //   1 start mode: '0' window shown, '1' in the tray, '2' in the tray unless
 //     the diary has a record for today
@@ -15,14 +17,27 @@ namespace settings {
 inline const QString OptionsFileName = QStringLiteral("tolvik.ini");
 inline const QString DefaultOptionString = QStringLiteral("10110");
 
+// The program writes five bytes; a larger file is not an options file.
+inline constexpr qint64 OptionsFileLimit = qint64(1) * 1024 * 1024;
+
 // The options line held by the file's bytes: its last line (a file written by
-// the program has just one). A line end is LF, CR LF or a lone CR. A line
+// the program has just one), every character up to the next line feed. A CR
+// before the LF belongs to the line end; any other CR is an ordinary
+// character, except in a file without any LF, whose lines end with CR. A line
 // shorter than five characters takes the default's character for every
 // missing position; a longer one keeps its extra characters, which nothing reads.
 QString ParseOptionString(const QByteArray &fileBytes);
 
-// Reads tolvik.ini; a file that cannot be opened gives the default.
-QString ReadOptionString(const QString &path);
+struct OptionsReadResult {
+    // Missing and Failed both give the default line. Failed also says why,
+    // and then nothing may write the file.
+    codec::ReadStatus status = codec::ReadStatus::Missing;
+    QString options;
+    codec::FileError error;
+};
+
+// Reads tolvik.ini.
+[[nodiscard]] OptionsReadResult ReadOptionString(const QString &path);
 
 // The character at a position counted from 1; the default's character when
 // the line is shorter.

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/FileResults.h"
 #include "diary/DiaryFile.h"
 
 using diary::DiaryRecord;
@@ -65,6 +66,8 @@ private slots:
     void roundTripIsByteForByte_data();
     void roundTripIsByteForByte();
     void readMissingFileIsEmptyDiary();
+    void readFailureIsNoEmptyDiary_data();
+    void readFailureIsNoEmptyDiary();
     void writeThenRead();
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
@@ -78,13 +81,26 @@ void TestDiaryFile::parse_data()
     QTest::addColumn<QStringList>("badDates");
 
     QTest::newRow("empty file") << QByteArray() << true << QStringList() << QStringList();
-    QTest::newRow("first line empty hides the records after it")
-        << QByteArray("\r\n" + Rec1 + Rec2) << true << QStringList() << QStringList();
-    QTest::newRow("first line empty with LF only") << QByteArray("\n" + Rec1) << true << QStringList() << QStringList();
+    QTest::newRow("records after blank lines at the start are kept")
+        << QByteArray("\r\n" + Rec1 + Rec2) << false << QStringList{Rec1Text, Rec2Text} << QStringList();
+    QTest::newRow("blank lines at the start with LF only and blanks")
+        << QByteArray("\n  \n\t\n" + Rec1) << false << QStringList{Rec1Text} << QStringList();
+    QTest::newRow("only blank lines hold no record")
+        << QByteArray("\r\n \r\n\n") << true << QStringList() << QStringList();
     QTest::newRow("two records as the program writes them")
         << QByteArray(Rec1 + Rec2) << false << QStringList{Rec1Text, Rec2Text} << QStringList();
     QTest::newRow("blank lines between records are skipped")
-        << QByteArray(Rec1 + "\r\n\r\n\n\r" + Rec2) << false << QStringList{Rec1Text, Rec2Text} << QStringList();
+        << QByteArray(Rec1 + "\r\n\r\n\n \t\r\n" + Rec2) << false << QStringList{Rec1Text, Rec2Text} << QStringList();
+    QTest::newRow("lone CR inside a message of a CR LF diary stays in the message")
+        << QByteArray("03.02.2004 09:05\r\na\rb\r\n(null)\r\n0100000000\r\n" + Rec2) << false
+        << QStringList{"03.02.2004|09:05|a\rb|(null)|0100000000|2004.02.0309:05", Rec2Text} << QStringList();
+    QTest::newRow("CR before CR LF ends the field's text")
+        << QByteArray("03.02.2004 09:05\r\nfirst\r\r\nC:\\a\r\r\n0100000000\r\n") << false
+        << QStringList{"03.02.2004|09:05|first\r|C:\\a\r|0100000000|2004.02.0309:05"} << QStringList();
+    QTest::newRow("a lone CR in a blank line of an LF diary is no blank line")
+        << QByteArray(Rec1 + "\r\n\r" + Rec2) << false
+        << QStringList{Rec1Text, "\r04.02.2004|10:30|second|C:\\Tools\\run.exe|1000000000|"}
+        << QStringList{"\r04.02.2004"};
     QTest::newRow("trailing blank lines make no record")
         << QByteArray(Rec1 + "\r\n\r\n  \t\r\n") << false << QStringList{Rec1Text} << QStringList();
     QTest::newRow("last line without line end has no key")
@@ -107,9 +123,10 @@ void TestDiaryFile::parse_data()
                                               "03.02.2004 09:05\nfirst\n(null)\n0100000000\n04.02.2004 10:30\nsecond\n"
                                               "C:\\Tools\\run.exe\n1000000000\n")
                                        << false << QStringList{Rec1Text, Rec2Text} << QStringList();
-    QTest::newRow("LF CR is two line ends, not one")
+    QTest::newRow("in a file with LF, the CR after an LF starts the next line")
         << QByteArray("03.02.2004 09:05\n\rfirst\n\r(null)\n\r0100000000\n\r") << false
-        << QStringList{"03.02.2004|09:05||first||2004.02.0309:05", "(null)|||0100000000||"} << QStringList{"(null)"};
+        << QStringList{"03.02.2004|09:05|\rfirst|\r(null)|\r0100000000|2004.02.0309:05", "\r|||||"}
+        << QStringList{"\r"};
     QTest::newRow("record cut off after its date")
         << QByteArray(Rec1 + "04.02.2004") << false << QStringList{Rec1Text, "04.02.2004|||||"} << QStringList();
     QTest::newRow("record cut off after line 1")
@@ -187,6 +204,10 @@ void TestDiaryFile::roundTripIsByteForByte_data()
         Rec1 + "05.02.2004 00:00\r\n" + CallBytes + "\r\nC:\\Program Files\\a b.exe\r\n0110000000\r\n" + Rec2);
     QTest::newRow("bad date in the middle keeps the records after it")
         << QByteArray(Rec1 + "2004-02-03 11:00\r\nbad\r\n(null)\r\n0000000000\r\n" + Rec2);
+    QTest::newRow("lone CR inside a message, then the next record")
+        << QByteArray("03.02.2004 09:05\r\na\rb\r\n(null)\r\n0100000000\r\n" + Rec2);
+    QTest::newRow("lone CRs at the ends of fields")
+        << QByteArray("03.02.2004 09:05\r\r\n\rfirst\r\r\n\r\r\n0100000000\r\r\n" + Rec2);
 }
 
 void TestDiaryFile::roundTripIsByteForByte()
@@ -200,9 +221,54 @@ void TestDiaryFile::readMissingFileIsEmptyDiary()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const diary::DiaryReadResult result = diary::ReadDiaryFile(dir.filePath(diary::DiaryFileName));
+    QCOMPARE(result.status, codec::ReadStatus::Missing);
     QVERIFY(result.diaryEmpty);
     QVERIFY(result.records.empty());
     QVERIFY(result.badDates.isEmpty());
+}
+
+enum class InPlace { Folder, FileOverTheLimit, DanglingLink };
+Q_DECLARE_METATYPE(InPlace)
+
+void TestDiaryFile::readFailureIsNoEmptyDiary_data()
+{
+    QTest::addColumn<InPlace>("inPlace");
+    QTest::addColumn<codec::FileErrorKind>("kind");
+    QTest::newRow("folder in its place") << InPlace::Folder << codec::FileErrorKind::InTheWay;
+    QTest::newRow("one byte more than a diary may hold") << InPlace::FileOverTheLimit << codec::FileErrorKind::TooBig;
+    QTest::newRow("link to a file that is gone") << InPlace::DanglingLink << codec::FileErrorKind::BrokenLink;
+}
+
+// The window must tell these from a missing diary: it shows nothing and
+// writes nothing until a read succeeds.
+void TestDiaryFile::readFailureIsNoEmptyDiary()
+{
+    QFETCH(InPlace, inPlace);
+    QFETCH(codec::FileErrorKind, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(diary::DiaryFileName);
+    switch (inPlace) {
+    case InPlace::Folder:
+        QVERIFY(QDir(dir.path()).mkdir(diary::DiaryFileName));
+        break;
+    case InPlace::FileOverTheLimit: {
+        // Sparse: the size is there without the bytes.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Rec1) == Rec1.size());
+        QVERIFY(file.resize(diary::DiaryFileLimit + 1));
+        break;
+    }
+    case InPlace::DanglingLink:
+        QVERIFY(QFile::link(dir.filePath("gone.dat"), path));
+        break;
+    }
+
+    const diary::DiaryReadResult result = diary::ReadDiaryFile(path);
+    QCOMPARE(result.status, codec::ReadStatus::Failed);
+    QCOMPARE(result.error.kind, kind);
+    QVERIFY(result.records.empty());
+    QVERIFY(result.diaryEmpty);
 }
 
 void TestDiaryFile::writeThenRead()
@@ -213,12 +279,14 @@ void TestDiaryFile::writeThenRead()
     QVERIFY(PutFile(path, "old content that is longer than the new one\r\n" + Rec2 + Rec2 + Rec2));
 
     const UnvisibleList records{Record("03.02.2004", "09:05", "first", "(null)", "0100000000")};
-    QCOMPARE(diary::WriteDiaryFile(path, records), QString());
+    QCOMPARE(diary::WriteDiaryFile(path, records).kind, codec::FileErrorKind::None);
     QCOMPARE(FileBytes(path), Rec1);
-    QCOMPARE(Describe(diary::ReadDiaryFile(path).records), QStringList{Rec1Text});
+    const diary::DiaryReadResult read = diary::ReadDiaryFile(path);
+    QCOMPARE(read.status, codec::ReadStatus::Read);
+    QCOMPARE(Describe(read.records), QStringList{Rec1Text});
 
     // Deleting every record leaves a file of 0 bytes, not a missing file.
-    QCOMPARE(diary::WriteDiaryFile(path, {}), QString());
+    QCOMPARE(diary::WriteDiaryFile(path, {}).kind, codec::FileErrorKind::None);
     QVERIFY(QFile::exists(path));
     QCOMPARE(FileBytes(path), QByteArray());
 }
@@ -231,14 +299,17 @@ Q_DECLARE_METATYPE(Blocker)
 void TestDiaryFile::writeFailureKeepsOldFile_data()
 {
     QTest::addColumn<Blocker>("blocker");
-    QTest::newRow("folder is a regular file") << Blocker::FolderIsFile;
-    QTest::newRow("path is a directory") << Blocker::PathIsDirectory;
-    QTest::newRow("existing file, no room for the temporary copy's name") << Blocker::NameTooLongForTemporaryCopy;
+    QTest::addColumn<codec::FileErrorKind>("kind");
+    QTest::newRow("folder is a regular file") << Blocker::FolderIsFile << codec::FileErrorKind::FolderIsFile;
+    QTest::newRow("path is a directory") << Blocker::PathIsDirectory << codec::FileErrorKind::InTheWay;
+    QTest::newRow("existing file, no room for the temporary copy's name")
+        << Blocker::NameTooLongForTemporaryCopy << codec::FileErrorKind::Other;
 }
 
 void TestDiaryFile::writeFailureKeepsOldFile()
 {
     QFETCH(Blocker, blocker);
+    QFETCH(codec::FileErrorKind, kind);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
@@ -265,8 +336,8 @@ void TestDiaryFile::writeFailureKeepsOldFile()
     QVERIFY(PutFile(kept, oldBytes));
 
     const UnvisibleList records{Record("05.02.2004", "12:00", "new", "(null)", "0000000000")};
-    const QString reason = diary::WriteDiaryFile(target, records);
-    QVERIFY2(!reason.isEmpty(), "the write should have failed");
+    const codec::FileError error = diary::WriteDiaryFile(target, records);
+    QCOMPARE(error.kind, kind);
     QCOMPARE(FileBytes(kept), oldBytes);
 }
 

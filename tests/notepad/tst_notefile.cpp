@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/FileResults.h"
 #include "notepad/NoteFile.h"
 
 class TstNoteFile : public QObject {
@@ -62,9 +63,10 @@ void TstNoteFile::loadFromFile()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
-    const std::optional<QString> loaded = notepad::LoadNoteFile(path);
-    QVERIFY(loaded.has_value());
-    QCOMPARE(*loaded, text);
+    QTest::failOnWarning(QRegularExpression(".*"));
+    const notepad::NoteReadResult loaded = notepad::LoadNoteFile(path);
+    QCOMPARE(loaded.status, codec::ReadStatus::Read);
+    QCOMPARE(loaded.text, text);
 }
 
 void TstNoteFile::save_data()
@@ -111,19 +113,43 @@ void TstNoteFile::storedBytesSurviveARoundTrip()
 void TstNoteFile::unreadableFileGivesNothing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("makeFolder");
-    QTest::newRow("missing file") << "missing.txt" << false;
-    QTest::newRow("folder in its place") << "folder.txt" << true;
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<qint64>("sparseSize"); // of a file made at the name; -1: none
+    QTest::addColumn<codec::ReadStatus>("status");
+    QTest::addColumn<codec::FileErrorKind>("kind");
+    QTest::newRow("missing file") << "missing.txt"
+                                  << "" << qint64(-1) << codec::ReadStatus::Missing << codec::FileErrorKind::None;
+    QTest::newRow("folder in its place") << "folder.txt"
+                                         << "folder.txt" << qint64(-1) << codec::ReadStatus::Failed
+                                         << codec::FileErrorKind::InTheWay;
+    QTest::newRow("one byte more than a note may hold")
+        << "huge.txt"
+        << "" << notepad::NoteFileLimit + 1 << codec::ReadStatus::Failed << codec::FileErrorKind::TooBig;
 }
 
+// A note that cannot be loaded is never taken for an empty one: the caller
+// learns it failed, and nothing is printed.
 void TstNoteFile::unreadableFileGivesNothing()
 {
     QFETCH(QString, name);
-    QFETCH(bool, makeFolder);
+    QFETCH(QString, folder);
+    QFETCH(qint64, sparseSize);
+    QFETCH(codec::ReadStatus, status);
+    QFETCH(codec::FileErrorKind, kind);
     QVERIFY(m_dir.isValid());
-    if (makeFolder)
-        QVERIFY(QDir(m_dir.path()).mkdir(name));
-    QCOMPARE(notepad::LoadNoteFile(m_dir.filePath(name)), std::nullopt);
+    const QString path = m_dir.filePath(name);
+    if (!folder.isEmpty())
+        QVERIFY(QDir(m_dir.path()).mkdir(folder));
+    if (sparseSize >= 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(sparseSize));
+    }
+
+    QTest::failOnWarning(QRegularExpression(".*"));
+    const notepad::NoteReadResult loaded = notepad::LoadNoteFile(path);
+    QCOMPARE(loaded.status, status);
+    QCOMPARE(loaded.error.kind, kind);
+    QCOMPARE(loaded.text, QString());
 }
 
 QTEST_GUILESS_MAIN(TstNoteFile)

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/FileResults.h"
 #include "settings/OptionString.h"
 
 class TstOptionString : public QObject {
@@ -39,6 +40,8 @@ void TstOptionString::parse_data()
     QTest::newRow("LF lines, last wins") << QByteArray("00000\n11111\n01011") << "01011";
     QTest::newRow("CR LF lines, last wins") << QByteArray("00000\r\n11111\r\n01001") << "01001";
     QTest::newRow("lone CR lines, last wins") << QByteArray("00000\r11111\r00101") << "00101";
+    QTest::newRow("lone CR in a file with LF is part of its line") << QByteArray("00000\n01\r10") << "01\r10";
+    QTest::newRow("last line after CR LF keeps its lone CR") << QByteArray("11111\r\n0\r011") << "0\r011";
     QTest::newRow("one character") << QByteArray("0") << "00110";
     QTest::newRow("three characters") << QByteArray("011") << "01110";
     QTest::newRow("short last line") << QByteArray("01001\r\n2") << "20110";
@@ -69,25 +72,48 @@ void TstOptionString::readFromFile()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
-    QCOMPARE(settings::ReadOptionString(path), options);
+    const settings::OptionsReadResult read = settings::ReadOptionString(path);
+    QCOMPARE(read.status, codec::ReadStatus::Read);
+    QCOMPARE(read.options, options);
 }
 
 void TstOptionString::unreadableFileGivesDefault_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("makeFolder");
-    QTest::newRow("missing file") << "missing.ini" << false;
-    QTest::newRow("folder in its place") << "folder.ini" << true;
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<qint64>("sparseSize"); // of a file made at the name; -1: none
+    QTest::addColumn<codec::ReadStatus>("status");
+    QTest::addColumn<codec::FileErrorKind>("kind");
+    QTest::newRow("missing file") << "missing.ini"
+                                  << "" << qint64(-1) << codec::ReadStatus::Missing << codec::FileErrorKind::None;
+    QTest::newRow("folder in its place") << "folder.ini"
+                                         << "folder.ini" << qint64(-1) << codec::ReadStatus::Failed
+                                         << codec::FileErrorKind::InTheWay;
+    QTest::newRow("larger than an options file may be")
+        << "huge.ini"
+        << "" << settings::OptionsFileLimit + 1 << codec::ReadStatus::Failed << codec::FileErrorKind::TooBig;
 }
 
+// Both give the default line; only a failure says why.
 void TstOptionString::unreadableFileGivesDefault()
 {
     QFETCH(QString, name);
-    QFETCH(bool, makeFolder);
+    QFETCH(QString, folder);
+    QFETCH(qint64, sparseSize);
+    QFETCH(codec::ReadStatus, status);
+    QFETCH(codec::FileErrorKind, kind);
     QVERIFY(m_dir.isValid());
-    if (makeFolder)
-        QVERIFY(QDir(m_dir.path()).mkdir(name));
-    QCOMPARE(settings::ReadOptionString(m_dir.filePath(name)), settings::DefaultOptionString);
+    const QString path = m_dir.filePath(name);
+    if (!folder.isEmpty())
+        QVERIFY(QDir(m_dir.path()).mkdir(folder));
+    if (sparseSize >= 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(sparseSize));
+    }
+    const settings::OptionsReadResult read = settings::ReadOptionString(path);
+    QCOMPARE(read.status, status);
+    QCOMPARE(read.error.kind, kind);
+    QCOMPARE(read.options, settings::DefaultOptionString);
 }
 
 void TstOptionString::oddBytesDoNotBreakTheLine()
