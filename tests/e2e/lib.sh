@@ -58,39 +58,61 @@ require_tools() { # tool...
 }
 
 e2e_cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
+    stop_all
     rm -rf "$work"
 }
 
 has_line() { [ -s "$1" ] && [ "$(wc -l <"$1")" -ge 1 ]; }
 
 # Xvfb picks a free display itself and writes its number once it accepts
-# connections.
+# connections; the display must then answer a client.
+x_answers() { xprop -root >/dev/null 2>&1; }
+
 start_x_server() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     pids+=($!)
-    if ! wait_until 20 has_line "$work/display"; then
-        echo "Xvfb did not start:"
-        cat "$work/xvfb.log"
-        exit 1
-    fi
+    wait_until 20 has_line "$work/display" || return 1
     DISPLAY=":$(head -n 1 "$work/display")"
     export DISPLAY
+    wait_until 20 x_answers
 }
 
 # A window manager announces itself with a check window on the root window.
 wm_is_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+# Ready, or failed at once when it has exited.
+wm_settled() { # pid
+    wm_is_ready || ! kill -0 "$1" 2>/dev/null
+}
+
 start_window_manager() {
     openbox >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    if ! wait_until 20 wm_is_ready; then
-        echo "openbox did not start:"
-        cat "$work/openbox.log"
-        exit 1
-    fi
+    local wm=$!
+    pids+=("$wm")
+    wait_until 20 wm_settled "$wm" && wm_is_ready
+}
+
+# Stops every process the run started.
+stop_all() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    pids=()
+}
+
+# A server that another one's start or end got in the way of is started
+# afresh, once; a second failure ends the run with both logs.
+start_x() {
+    local attempt
+    for attempt in 1 2; do
+        if start_x_server && start_window_manager; then
+            return 0
+        fi
+        echo "X did not start (attempt $attempt, display ${DISPLAY:-none}):"
+        cat "$work/xvfb.log" "$work/openbox.log" 2>/dev/null
+        stop_all
+    done
+    exit 1
 }
 
 e2e_begin() { # path to the planner binary
@@ -98,8 +120,7 @@ e2e_begin() { # path to the planner binary
     binary=$(readlink -f "$1")
     work=$(mktemp -d /tmp/tolvik-e2e.XXXXXX)
     trap e2e_cleanup EXIT
-    start_x_server
-    start_window_manager
+    start_x
     export QT_QPA_PLATFORM=xcb
 }
 
