@@ -65,8 +65,11 @@ e2e_cleanup() {
 has_line() { [ -s "$1" ] && [ "$(wc -l <"$1")" -ge 1 ]; }
 
 # Xvfb picks a free display itself and writes its number once it accepts
-# connections; the display must then answer a client.
+# connections; the display must then answer a client, and keep its socket in
+# /tmp/.X11-unix: openbox cannot connect without it, while xcb clients would
+# still get through the abstract socket.
 x_answers() { xprop -root >/dev/null 2>&1; }
+x_socket_kept() { [ -S "/tmp/.X11-unix/X${DISPLAY#:}" ]; }
 
 start_x_server() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -74,7 +77,7 @@ start_x_server() {
     wait_until 20 has_line "$work/display" || return 1
     DISPLAY=":$(head -n 1 "$work/display")"
     export DISPLAY
-    wait_until 20 x_answers
+    wait_until 20 x_answers && x_socket_kept
 }
 
 # A window manager announces itself with a check window on the root window.
