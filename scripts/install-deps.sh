@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the planner and its tests need. Safe to run
-# again: apt-get skips what is already installed.
+# again: nothing is fetched when everything is installed. A caller that has
+# just refreshed the package lists sets TOLVIK_APT_UPDATED=1, so they are not
+# refreshed a second time.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config python3
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
-    qt6-qpa-plugins libqt6sql6-sqlite
+    # the build (pkg-config: Qt's CMake files look up xkbcommon with it)
+    build-essential cmake ninja-build pkg-config
+    # Qt: the headers and tools, the offscreen and xcb platforms the tests run on
+    qt6-base-dev qt6-qpa-plugins
+    # the window's fonts: Nimbus Sans stands in for MS Sans Serif, DejaVu for the rest
+    fonts-urw-base35 fonts-dejavu-core
     # the end-to-end tests: a real X server, a window manager, tools to look
-    xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-urw-base35
+    xvfb openbox xdotool x11-utils
     # benchmarks and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )
@@ -26,5 +31,7 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update
+if [ "${TOLVIK_APT_UPDATED:-0}" != 1 ]; then
+    $sudo apt-get update
+fi
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
