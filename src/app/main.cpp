@@ -18,8 +18,18 @@ namespace {
 // Exit status of a start that ended in an error box.
 constexpr int StartFailed = 1;
 
+// Qt puts the application's display name after every window title; before
+// the window exists it is still the default one, not the box's language.
+void UseApplicationTitle(i18n::Language language)
+{
+    for (const i18n::TextEntry &entry : i18n::TextTable())
+        if (entry.property == i18n::Property::ApplicationTitle)
+            QGuiApplication::setApplicationDisplayName(entry.text(language));
+}
+
 int ShowStartError(i18n::Language language, const QString &text)
 {
+    UseApplicationTitle(language);
     QtMessageBox().error(nullptr, i18n::ErrorTitle(language), text);
     return StartFailed;
 }
