@@ -19,7 +19,7 @@ bool StatFolder(const QString &path, struct stat *info)
     return ::stat(QFile::encodeName(path).constData(), info) == 0 && S_ISDIR(info->st_mode);
 }
 
-// XDG_RUNTIME_DIR as the base directory specification has it: ours, 0700.
+// XDG_RUNTIME_DIR as the freedesktop.org base directories require it: ours, 0700.
 bool IsUsableRuntimeDir(const QString &path)
 {
     struct stat info;
