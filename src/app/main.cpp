@@ -1,11 +1,11 @@
 #include <QApplication>
-#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include <exception>
 
 #include "MessageBox.h"
 #include "SingleInstance.h"
+#include "StartNotices.h"
 #include "Unit1.h"
 #include "platform/Clock.h"
 #include "platform/OwnerName.h"
@@ -15,18 +15,32 @@
 
 namespace {
 
-int Run(QApplication &app)
-{
-    const QString folder = platform::ChooseProgramFolder(QCoreApplication::applicationDirPath());
-    SingleInstance instance(folder);
-    if (!instance.becomePrimary())
-        return 0;
+// Exit status of a start that ended in an error box.
+constexpr int StartFailed = 1;
 
+// Qt puts the application's display name after every window title; before
+// the window exists it is still the default one, not the box's language.
+void UseApplicationTitle(i18n::Language language)
+{
+    for (const i18n::TextEntry &entry : i18n::TextTable())
+        if (entry.property == i18n::Property::ApplicationTitle)
+            QGuiApplication::setApplicationDisplayName(entry.text(language));
+}
+
+int ShowStartError(i18n::Language language, const QString &text)
+{
+    UseApplicationTitle(language);
+    QtMessageBox().error(nullptr, i18n::ErrorTitle(language), text);
+    return StartFailed;
+}
+
+int RunPlanner(QApplication &app, const platform::ProgramFolderChoice &place, SingleInstance &instance)
+{
     platform::SystemClock clock;
     platform::XdgAutostart autostart(QCoreApplication::applicationFilePath());
     platform::PasswdOwnerName owner;
     QtMessageBox messageBox;
-    TForm1 form(folder, WindowSeams{&clock, &autostart, &owner, &messageBox});
+    TForm1 form(place.folder, WindowSeams{&clock, &autostart, &owner, &messageBox});
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &TForm1::restoreFromTray);
 
     // The icon goes up even when no tray is there yet: one that appears later
@@ -37,7 +51,36 @@ int Run(QApplication &app)
         form.showCentred();
     else if (!trayAvailable)
         form.showMinimized(); // no tray on this desktop: keep the window reachable
+    if (!place.writable)
+        ShowReadOnlyFolderNotice(form, messageBox, place.folder);
     return app.exec();
+}
+
+// `folder` receives the data folder as soon as it is known, for the language
+// of a later error box.
+int Run(QApplication &app, QString &folder)
+{
+    const platform::ProgramFolderChoice place = platform::ChooseProgramFolder(QCoreApplication::applicationDirPath());
+    if (!place.ok()) {
+        const i18n::Language language = StartLanguage({});
+        return ShowStartError(language, i18n::DataFolderFailedMessage(language, place.failedFolder, place.errorNumber));
+    }
+    folder = place.folder;
+
+    // Before anything reads or writes a file: only the holder of the lock may.
+    SingleInstance instance(place.folder, place.writable);
+    switch (instance.start()) {
+    case SingleInstance::Outcome::HandedOver:
+    case SingleInstance::Outcome::OtherStarting:
+        return 0;
+    case SingleInstance::Outcome::Failed: {
+        const i18n::Language language = StartLanguage(place.folder);
+        return ShowStartError(language, i18n::LockFailedMessage(language, instance.lockPath(), instance.errorNumber()));
+    }
+    case SingleInstance::Outcome::Primary:
+        break;
+    }
+    return RunPlanner(app, place, instance);
 }
 
 } // namespace
@@ -48,10 +91,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Tolvik"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Толвик"));
     ApplyHintStyle(app);
+    QString folder;
     try {
-        return Run(app);
+        return Run(app, folder);
     } catch (const std::exception &error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Tolvik"), QString::fromLocal8Bit(error.what()));
-        return 0;
+        const i18n::Language language = StartLanguage(folder);
+        return ShowStartError(language, i18n::StartFailedMessage(language, QString::fromLocal8Bit(error.what())));
     }
 }

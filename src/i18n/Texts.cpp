@@ -1,5 +1,7 @@
 #include "i18n/Texts.h"
 
+#include <cerrno>
+
 #include <QDir>
 
 // Every blank inside these texts is deliberate: the bitmap buttons centre
@@ -276,6 +278,75 @@ QString WriteFailedMessage(Language language, const QString &filePath, const QSt
     const QString text = language == English ? QStringLiteral("Cannot write file \"%1\": %2")
                                              : QStringLiteral("Не удалось записать файл \"%1\": %2");
     return text.arg(QDir::toNativeSeparators(filePath), reason);
+}
+
+} // namespace i18n
+
+namespace i18n {
+
+namespace {
+
+QString ReasonKind(Language language, int errorNumber)
+{
+    const bool english = language == English;
+    switch (errorNumber) {
+    case 0:
+        return english ? QStringLiteral("unknown reason") : QStringLiteral("причина неизвестна");
+    case ENOSPC:
+    case EDQUOT:
+        return english ? QStringLiteral("no space left") : QStringLiteral("нет места на диске");
+    case ENOENT:
+        return english ? QStringLiteral("the folder is missing") : QStringLiteral("папка не найдена");
+    case EEXIST:
+    case ENOTDIR:
+    case EISDIR:
+        return english ? QStringLiteral("something is in the way") : QStringLiteral("на этом месте уже что-то есть");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return english ? QStringLiteral("not allowed") : QStringLiteral("нет доступа");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString SystemReason(Language language, int errorNumber)
+{
+    const QString kind = ReasonKind(language, errorNumber);
+    if (errorNumber == 0)
+        return kind;
+    const QString system = qt_error_string(errorNumber);
+    return kind.isEmpty() ? system : kind + QStringLiteral(" (") + system + QLatin1Char(')');
+}
+
+QString DataFolderFailedMessage(Language language, const QString &folder, int errorNumber)
+{
+    const QString text = language == English ? QStringLiteral("Cannot create the data folder \"%1\": %2")
+                                             : QStringLiteral("Не удалось создать папку данных \"%1\": %2");
+    return text.arg(QDir::toNativeSeparators(folder), SystemReason(language, errorNumber));
+}
+
+QString LockFailedMessage(Language language, const QString &lockPath, int errorNumber)
+{
+    const QString text = language == English ? QStringLiteral("Cannot create the lock file \"%1\": %2")
+                                             : QStringLiteral("Не удалось создать файл блокировки \"%1\": %2");
+    return text.arg(QDir::toNativeSeparators(lockPath), SystemReason(language, errorNumber));
+}
+
+QString StartFailedMessage(Language language, const QString &what)
+{
+    return (language == English ? QStringLiteral("Cannot start: ") : QStringLiteral("Не удалось запустить: ")) + what;
+}
+
+QString ReadOnlyFolderMessage(Language language, const QString &folder)
+{
+    const QString text =
+        language == English
+            ? QStringLiteral("The folder \"%1\" cannot be written: the records are shown, but no change will be saved.")
+            : QStringLiteral("В папку \"%1\" нельзя записать: записи показаны, но изменения не сохранятся.");
+    return text.arg(QDir::toNativeSeparators(folder));
 }
 
 } // namespace i18n

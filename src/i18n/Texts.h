@@ -61,3 +61,18 @@ QString BadDateMessage(Language language, const QStringList &dateTexts);
 QString WriteFailedMessage(Language language, const QString &filePath, const QString &reason);
 
 } // namespace i18n
+
+namespace i18n {
+
+// The kind of a system error in words (no space, the folder is missing,
+// something is in the way, not allowed), with the system's own text after it.
+QString SystemReason(Language language, int errorNumber);
+
+// The boxes of a start that cannot go on, and the notice of a data folder
+// whose files show but cannot be saved.
+QString DataFolderFailedMessage(Language language, const QString &folder, int errorNumber);
+QString LockFailedMessage(Language language, const QString &lockPath, int errorNumber);
+QString StartFailedMessage(Language language, const QString &what);
+QString ReadOnlyFolderMessage(Language language, const QString &folder);
+
+} // namespace i18n

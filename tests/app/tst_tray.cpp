@@ -1,5 +1,4 @@
-#include <QLocalServer>
-#include <QSignalSpy>
+#include <QProcess>
 #include <QSystemTrayIcon>
 #include <QtTest>
 
@@ -8,17 +7,27 @@
 #include <QAction>
 #include "WindowFixture.h"
 
-// Coming back from the tray, and one planner per program folder.
+// Coming back from the tray, also when a second start asks for it.
 class TestTray : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void trayClickRestores_data();
     void trayClickRestores();
     void menuItemShowsWindow();
-    void secondInstanceAsksTheFirst();
+    void secondStartBringsTheWindowUp();
     void otherFolderIsAnotherInstance();
+
+private:
+    QTemporaryDir m_runtime; // the test's XDG_RUNTIME_DIR
 };
+
+void TestTray::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+}
 
 void TestTray::trayClickRestores_data()
 {
@@ -60,16 +69,26 @@ void TestTray::menuItemShowsWindow()
     QVERIFY(form.isVisible());
 }
 
-void TestTray::secondInstanceAsksTheFirst()
+void TestTray::secondStartBringsTheWindowUp()
 {
-    QTemporaryDir folder;
-    SingleInstance first(folder.path());
-    QVERIFY(first.becomePrimary());
-    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+    WindowFixture fixture;
+    TForm1 &form = fixture.start();
+    SingleInstance first(fixture.folder.path());
+    QCOMPARE(first.start(), SingleInstance::Outcome::Primary);
+    QObject::connect(&first, &SingleInstance::activationRequested, &form, &TForm1::restoreFromTray);
+    QVERIFY(form.startsInTray());
+    QVERIFY(!form.isVisible());
 
-    SingleInstance second(folder.path());
-    QVERIFY(!second.becomePrimary());
-    QTRY_COMPARE(asked.count(), 1);
+    // The second start runs in its own process: this one must answer it.
+    QProcess second;
+    second.start(QStringLiteral(INSTANCE_PROBE), {fixture.folder.path()});
+    QVERIFY(second.waitForStarted(5000));
+    second.write("0\n");
+    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(second.readAllStandardOutput(), QByteArray("handed-over\n"));
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY(form.isVisible());
+    QVERIFY(!(form.windowState() & Qt::WindowMinimized));
 }
 
 void TestTray::otherFolderIsAnotherInstance()
@@ -78,9 +97,10 @@ void TestTray::otherFolderIsAnotherInstance()
     QTemporaryDir other;
     SingleInstance first(one.path());
     SingleInstance second(other.path());
-    QVERIFY(first.serverName() != second.serverName());
-    QVERIFY(first.becomePrimary());
-    QVERIFY(second.becomePrimary());
+    QVERIFY(!first.socketPath().isEmpty());
+    QVERIFY(first.socketPath() != second.socketPath());
+    QCOMPARE(first.start(), SingleInstance::Outcome::Primary);
+    QCOMPARE(second.start(), SingleInstance::Outcome::Primary);
 }
 
 QTEST_MAIN(TestTray)

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <set>
 #include <tuple>
 
@@ -127,6 +128,8 @@ private slots:
     void badDateMessage();
     void writeFailedMessage_data();
     void writeFailedMessage();
+    void startMessages_data();
+    void startMessages();
 };
 
 void TstTexts::tableHasOneRowPerTarget()
@@ -465,6 +468,51 @@ void TstTexts::writeFailedMessage()
     QFETCH(QString, path);
     QFETCH(QString, message);
     QCOMPARE(i18n::WriteFailedMessage(language, path, QStringLiteral("No space left on device")), message);
+}
+
+void TstTexts::startMessages_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("error"); // its system text stands in for "<sys>"
+    QTest::addColumn<QString>("expected");
+
+    const QString folder = QStringLiteral("/home/a/%1 x");
+    const QString lock = folder + QStringLiteral("/tolvik.lock");
+    // clang-format off
+    QTest::newRow("en no space")    << i18n::SystemReason(English, ENOSPC)  << ENOSPC  << "no space left (<sys>)";
+    QTest::newRow("ru over quota")  << i18n::SystemReason(Russian, EDQUOT)  << EDQUOT  << "нет места на диске (<sys>)";
+    QTest::newRow("en missing")     << i18n::SystemReason(English, ENOENT)  << ENOENT  << "the folder is missing (<sys>)";
+    QTest::newRow("ru not a folder") << i18n::SystemReason(Russian, ENOTDIR) << ENOTDIR << "на этом месте уже что-то есть (<sys>)";
+    QTest::newRow("en exists")      << i18n::SystemReason(English, EEXIST)  << EEXIST  << "something is in the way (<sys>)";
+    QTest::newRow("en a folder")    << i18n::SystemReason(English, EISDIR)  << EISDIR  << "something is in the way (<sys>)";
+    QTest::newRow("en read-only")   << i18n::SystemReason(English, EROFS)   << EROFS   << "not allowed (<sys>)";
+    QTest::newRow("ru no access")   << i18n::SystemReason(Russian, EACCES)  << EACCES  << "нет доступа (<sys>)";
+    QTest::newRow("en other: the system's text alone") << i18n::SystemReason(English, EIO) << EIO << "<sys>";
+    QTest::newRow("en unknown")     << i18n::SystemReason(English, 0)       << 0       << "unknown reason";
+    QTest::newRow("ru unknown")     << i18n::SystemReason(Russian, 0)       << 0       << "причина неизвестна";
+    QTest::newRow("en data folder") << i18n::DataFolderFailedMessage(English, folder, EEXIST) << EEXIST
+        << "Cannot create the data folder \"/home/a/%1 x\": something is in the way (<sys>)";
+    QTest::newRow("ru data folder") << i18n::DataFolderFailedMessage(Russian, folder, EACCES) << EACCES
+        << "Не удалось создать папку данных \"/home/a/%1 x\": нет доступа (<sys>)";
+    QTest::newRow("en lock")        << i18n::LockFailedMessage(English, lock, ENOSPC) << ENOSPC
+        << "Cannot create the lock file \"/home/a/%1 x/tolvik.lock\": no space left (<sys>)";
+    QTest::newRow("ru lock")        << i18n::LockFailedMessage(Russian, lock, 0) << 0
+        << "Не удалось создать файл блокировки \"/home/a/%1 x/tolvik.lock\": причина неизвестна";
+    QTest::newRow("en start")       << i18n::StartFailedMessage(English, "bad_alloc") << 0 << "Cannot start: bad_alloc";
+    QTest::newRow("ru start")       << i18n::StartFailedMessage(Russian, "bad_alloc") << 0 << "Не удалось запустить: bad_alloc";
+    QTest::newRow("en read-only folder") << i18n::ReadOnlyFolderMessage(English, folder) << 0
+        << "The folder \"/home/a/%1 x\" cannot be written: the records are shown, but no change will be saved.";
+    QTest::newRow("ru read-only folder") << i18n::ReadOnlyFolderMessage(Russian, folder) << 0
+        << "В папку \"/home/a/%1 x\" нельзя записать: записи показаны, но изменения не сохранятся.";
+    // clang-format on
+}
+
+void TstTexts::startMessages()
+{
+    QFETCH(QString, message);
+    QFETCH(int, error);
+    QFETCH(QString, expected);
+    QCOMPARE(message, expected.replace(QLatin1String("<sys>"), qt_error_string(error)));
 }
 
 QTEST_GUILESS_MAIN(TstTexts)
