@@ -10,7 +10,7 @@ i18n::Language StartLanguage(const QString &folder)
 {
     const QString options = folder.isEmpty()
                                 ? settings::DefaultOptionString
-                                : settings::ReadOptionString(QDir(folder).filePath(settings::OptionsFileName));
+                                : settings::ReadOptionString(QDir(folder).filePath(settings::OptionsFileName)).options;
     return settings::OptionAt(options, 4) == u'1' ? i18n::English : i18n::Russian;
 }
 
