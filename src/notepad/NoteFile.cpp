@@ -22,8 +22,15 @@ QString NoteTextFromBytes(const QByteArray &bytes)
 
 QByteArray NoteBytesFromText(const QString &text)
 {
-    QString stored = text;
-    stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QString stored;
+    stored.reserve(text.size() + text.count(u'\n'));
+    codec::LineWalker lines(text, codec::LineEnds::AnyBreak);
+    while (!lines.atEnd()) {
+        const codec::Line line = lines.next();
+        stored += line.text;
+        if (line.closed)
+            stored += u"\r\n";
+    }
     return codec::ToAnsi(stored);
 }
 
@@ -34,6 +41,11 @@ NoteReadResult LoadNoteFile(const QString &path)
     if (file.status == codec::ReadStatus::Read)
         result.text = NoteTextFromBytes(file.bytes);
     return result;
+}
+
+codec::FileError SaveNoteFile(const QString &path, const QString &text)
+{
+    return codec::SaveFileBytes(path, NoteBytesFromText(text));
 }
 
 } // namespace notepad
