@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite headless: unit and window
 # tests on Qt's offscreen platform, the end-to-end test of build/tolvik under
-# Xvfb, and a short fuzzing run of the diary reader.
+# Xvfb, and a short fuzzing run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
