@@ -22,9 +22,13 @@ QString NoteTextFromBytes(const QByteArray &bytes)
 
 QByteArray NoteBytesFromText(const QString &text)
 {
+    // A text document's own raw text separates paragraphs with U+2029 (and
+    // may hold U+2028); neither fits Windows-1251, and both are line ends.
+    QString plain = text;
+    plain.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     QString stored;
-    stored.reserve(text.size() + text.count(u'\n'));
-    codec::LineWalker lines(text, codec::LineEnds::AnyBreak);
+    stored.reserve(plain.size() + plain.count(u'\n'));
+    codec::LineWalker lines(plain, codec::LineEnds::AnyBreak);
     while (!lines.atEnd()) {
         const codec::Line line = lines.next();
         stored += line.text;

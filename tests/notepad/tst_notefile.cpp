@@ -85,6 +85,9 @@ void TstNoteFile::save_data()
     QTest::newRow("Cyrillic") << "Привет, ёлка" << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2, \xB8\xEB\xEA\xE0");
     QTest::newRow("CR LF handed in stays one line end") << "abc\r\ndef" << QByteArray("abc\r\ndef");
     QTest::newRow("lone CR handed in is a line end") << "abc\rdef\r" << QByteArray("abc\r\ndef\r\n");
+    QTest::newRow("paragraph and line separators of a document are line ends")
+        << QStringLiteral("abc\u2029def\u2028g") << QByteArray("abc\r\ndef\r\ng");
+    QTest::newRow("no-break space kept") << QStringLiteral("a\u00a0b") << QByteArray("a\xa0") + "b";
 }
 
 void TstNoteFile::save()
