@@ -2,7 +2,7 @@
 # Builds everything and runs the whole test suite headless, twice:
 #   build/       RelWithDebInfo with the benchmarks: unit and window tests on
 #                Qt's offscreen platform, the end-to-end test of build/tolvik
-#                under Xvfb, a short fuzzing run of the diary reader, and one
+#                under Xvfb, a short fuzzing run of each file reader, and one
 #                token run of each benchmark;
 #   build-asan/  everything built with AddressSanitizer and UBSan, the same
 #                tests again (the fuzzer, sanitized on its own, left out).

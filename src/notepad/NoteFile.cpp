@@ -22,8 +22,19 @@ QString NoteTextFromBytes(const QByteArray &bytes)
 
 QByteArray NoteBytesFromText(const QString &text)
 {
-    QString stored = text;
-    stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // A text document's own raw text separates paragraphs with U+2029 (and
+    // may hold U+2028); neither fits Windows-1251, and both are line ends.
+    QString plain = text;
+    plain.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    QString stored;
+    stored.reserve(plain.size() + plain.count(u'\n'));
+    codec::LineWalker lines(plain, codec::LineEnds::AnyBreak);
+    while (!lines.atEnd()) {
+        const codec::Line line = lines.next();
+        stored += line.text;
+        if (line.closed)
+            stored += u"\r\n";
+    }
     return codec::ToAnsi(stored);
 }
 
@@ -34,6 +45,11 @@ NoteReadResult LoadNoteFile(const QString &path)
     if (file.status == codec::ReadStatus::Read)
         result.text = NoteTextFromBytes(file.bytes);
     return result;
+}
+
+codec::FileError SaveNoteFile(const QString &path, const QString &text)
+{
+    return codec::SaveFileBytes(path, NoteBytesFromText(text));
 }
 
 } // namespace notepad

@@ -49,4 +49,50 @@ QChar OptionAt(const QString &options, int position)
     return {};
 }
 
+OptionsState OptionsStateFromString(const QString &options)
+{
+    OptionsState state;
+    const QChar start = OptionAt(options, 1);
+    if (start == u'0')
+        state.runToTray = false;
+    else if (start == u'1')
+        state.runToTray = true;
+    else if (start == u'2')
+        state.onlyIfToday = true;
+
+    const auto applySwitch = [&options](int position, bool &box) {
+        const QChar c = OptionAt(options, position);
+        if (c == u'0' || c == u'1')
+            box = c == u'1';
+    };
+    applySwitch(2, state.singleClickRestore);
+    applySwitch(3, state.stayOnTop);
+    const QChar language = OptionAt(options, 4);
+    if (language == u'0' || language == u'1')
+        state.languageButton = language == u'1' ? 1 : 0;
+    applySwitch(5, state.blackBorders);
+    return state;
+}
+
+QString FormatOptionString(const OptionsState &state)
+{
+    const auto digit = [](bool on) { return on ? u'1' : u'0'; };
+    QString options;
+    options.reserve(5);
+    if (state.runToTray && state.onlyIfToday)
+        options += u'2';
+    else
+        options += digit(state.runToTray);
+    options += digit(state.singleClickRestore);
+    options += digit(state.stayOnTop);
+    options += digit(state.languageButton == 1);
+    options += digit(state.blackBorders);
+    return options;
+}
+
+codec::FileError WriteOptionString(const QString &path, const OptionsState &state)
+{
+    return codec::SaveFileBytes(path, codec::ToAnsi(FormatOptionString(state)));
+}
+
 } // namespace settings

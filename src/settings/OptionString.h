@@ -43,4 +43,36 @@ struct OptionsReadResult {
 // the line is shorter.
 QChar OptionAt(const QString &options, int position);
 
+// The Options page's controls, as far as the options line is concerned. The
+// defaults are the page as the layout creates it.
+struct OptionsState {
+    bool runToTray = true;           // LMDCheckBox1
+    bool onlyIfToday = false;        // LMDCheckBox5's mark, which counts only with runToTray
+    bool singleClickRestore = false; // LMDCheckBox2
+    bool stayOnTop = true;           // LMDCheckBox3
+    int languageButton = -1;         // selected button of LMDRadioGroup1: 0 Russian, 1 English, -1 none
+    bool blackBorders = false;       // LMDCheckBox6
+
+    bool operator==(const OptionsState &other) const
+    {
+        return runToTray == other.runToTray && onlyIfToday == other.onlyIfToday &&
+               singleClickRestore == other.singleClickRestore && stayOnTop == other.stayOnTop &&
+               languageButton == other.languageButton && blackBorders == other.blackBorders;
+    }
+};
+
+// The page after a line was applied to the layout's page at start-up: a
+// position holding a character it does not know leaves its controls as the
+// layout made them. '2' at position 1 marks LMDCheckBox5 and leaves LMDCheckBox1
+// as it is.
+OptionsState OptionsStateFromString(const QString &options);
+
+// The five characters a save writes from the page, every position from the
+// controls' state: position 1 '2' only when both start boxes are checked, and
+// '0' at position 4 unless English is selected.
+QString FormatOptionString(const OptionsState &state);
+
+// Replaces tolvik.ini through QSaveFile with exactly those five bytes.
+[[nodiscard]] codec::FileError WriteOptionString(const QString &path, const OptionsState &state);
+
 } // namespace settings

@@ -20,6 +20,9 @@ private slots:
     void storedBytesSurviveARoundTrip();
     void unreadableFileGivesNothing_data();
     void unreadableFileGivesNothing();
+    void saveToFile_data();
+    void saveToFile();
+    void failedSaveLeavesTheFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -80,6 +83,11 @@ void TstNoteFile::save_data()
     QTest::newRow("trailing line end kept") << "abc\n" << QByteArray("abc\r\n");
     QTest::newRow("empty lines") << "\n\n" << QByteArray("\r\n\r\n");
     QTest::newRow("Cyrillic") << "Привет, ёлка" << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2, \xB8\xEB\xEA\xE0");
+    QTest::newRow("CR LF handed in stays one line end") << "abc\r\ndef" << QByteArray("abc\r\ndef");
+    QTest::newRow("lone CR handed in is a line end") << "abc\rdef\r" << QByteArray("abc\r\ndef\r\n");
+    QTest::newRow("paragraph and line separators of a document are line ends")
+        << QStringLiteral("abc\u2029def\u2028g") << QByteArray("abc\r\ndef\r\ng");
+    QTest::newRow("no-break space kept") << QStringLiteral("a\u00a0b") << QByteArray("a\xa0") + "b";
 }
 
 void TstNoteFile::save()
@@ -150,6 +158,51 @@ void TstNoteFile::unreadableFileGivesNothing()
     QCOMPARE(loaded.status, status);
     QCOMPARE(loaded.error.kind, kind);
     QCOMPARE(loaded.text, QString());
+}
+
+void TstNoteFile::saveToFile_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<bool>("loadFirst"); // save what the old file loads as, like a start-up then a save
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("abc Enter def, 8 bytes")
+        << QByteArray("something longer\r\n") << false << "abc\ndef" << QByteArray("abc\r\ndef");
+    QTest::newRow("empty text, 0 bytes") << QByteArray("old") << false << "" << QByteArray();
+    QTest::newRow("LF-only file saved with CR LF")
+        << QByteArray("abc\ndef\n") << true << "" << QByteArray("abc\r\ndef\r\n");
+    QTest::newRow("lone CR file saved with CR LF") << QByteArray("abc\rdef") << true << "" << QByteArray("abc\r\ndef");
+}
+
+void TstNoteFile::saveToFile()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(bool, loadFirst);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(notepad::NoteFileName);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(old), old.size());
+    file.close();
+    if (loadFirst) {
+        const notepad::NoteReadResult loaded = notepad::LoadNoteFile(path);
+        QCOMPARE(loaded.status, codec::ReadStatus::Read);
+        text = loaded.text;
+    }
+    QVERIFY(!notepad::SaveNoteFile(path, text).failed());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+}
+
+void TstNoteFile::failedSaveLeavesTheFolder()
+{
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath("taken.txt");
+    QVERIFY(QDir(m_dir.path()).mkpath("taken.txt"));
+    QCOMPARE(notepad::SaveNoteFile(path, "abc").kind, codec::FileErrorKind::InTheWay);
+    QVERIFY(QFileInfo(path).isDir());
 }
 
 QTEST_GUILESS_MAIN(TstNoteFile)

@@ -6,6 +6,8 @@
 #include "../support/FileResults.h"
 #include "settings/OptionString.h"
 
+Q_DECLARE_METATYPE(settings::OptionsState)
+
 class TstOptionString : public QObject {
     Q_OBJECT
 
@@ -19,6 +21,12 @@ private slots:
     void oddBytesDoNotBreakTheLine();
     void optionAt_data();
     void optionAt();
+    void format_data();
+    void format();
+    void stateFromLine_data();
+    void stateFromLine();
+    void writeFile_data();
+    void writeFile();
 
 private:
     QTemporaryDir m_dir;
@@ -148,6 +156,127 @@ void TstOptionString::optionAt()
     QFETCH(int, position);
     QFETCH(QChar, character);
     QCOMPARE(settings::OptionAt(options, position), character);
+}
+
+namespace {
+
+using settings::OptionsState;
+
+// The page as the layout makes it, changed by `edit`.
+template <typename Edit> OptionsState Page(Edit edit)
+{
+    OptionsState state;
+    edit(state);
+    return state;
+}
+
+} // namespace
+
+void TstOptionString::format_data()
+{
+    QTest::addColumn<OptionsState>("state");
+    QTest::addColumn<QString>("options");
+
+    QTest::newRow("tray, double click, on top, English, blue")
+        << Page([](OptionsState &s) { s.languageButton = 1; }) << "10110";
+    QTest::newRow("the layout's page, no language selected: Russian written") << OptionsState{} << "10100";
+    QTest::newRow("Russian selected") << Page([](OptionsState &s) { s.languageButton = 0; }) << "10100";
+    QTest::newRow("both start boxes") << Page([](OptionsState &s) { s.onlyIfToday = true; }) << "20100";
+    QTest::newRow("mark on the disabled second box counts for nothing") << Page([](OptionsState &s) {
+        s.runToTray = false;
+        s.onlyIfToday = true;
+    }) << "00100";
+    QTest::newRow("every box off") << Page([](OptionsState &s) {
+        s.runToTray = false;
+        s.stayOnTop = false;
+    }) << "00000";
+    QTest::newRow("every box on, English") << Page([](OptionsState &s) {
+        s.onlyIfToday = true;
+        s.singleClickRestore = true;
+        s.languageButton = 1;
+        s.blackBorders = true;
+    }) << "21111";
+}
+
+void TstOptionString::format()
+{
+    QFETCH(OptionsState, state);
+    QFETCH(QString, options);
+    QCOMPARE(settings::FormatOptionString(state), options);
+}
+
+void TstOptionString::stateFromLine_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<OptionsState>("state");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("default line") << "10110" << Page([](OptionsState &s) { s.languageButton = 1; }) << "10110";
+    QTest::newRow("tray unless today") << "21011" << Page([](OptionsState &s) {
+        s.onlyIfToday = true;
+        s.singleClickRestore = true;
+        s.stayOnTop = false;
+        s.languageButton = 1;
+        s.blackBorders = true;
+    }) << "21011";
+    QTest::newRow("shown, Russian") << "00100" << Page([](OptionsState &s) {
+        s.runToTray = false;
+        s.languageButton = 0;
+    }) << "00100";
+    QTest::newRow("unknown characters leave the layout's page") << "7x?9 " << OptionsState{} << "10100";
+    QTest::newRow("unknown language only") << "00070" << Page([](OptionsState &s) {
+        s.runToTray = false;
+        s.stayOnTop = false;
+    }) << "00000";
+    QTest::newRow("short line takes the default's characters") << "0" << Page([](OptionsState &s) {
+        s.runToTray = false;
+        s.languageButton = 1;
+    }) << "00110";
+}
+
+// The page after start-up, and what a save without any change writes: every
+// character the page knows comes back at its place.
+void TstOptionString::stateFromLine()
+{
+    QFETCH(QString, options);
+    QFETCH(OptionsState, state);
+    QFETCH(QString, saved);
+    const OptionsState page = settings::OptionsStateFromString(options);
+    QVERIFY(page == state);
+    QCOMPARE(settings::FormatOptionString(page), saved);
+}
+
+void TstOptionString::writeFile_data()
+{
+    QTest::addColumn<OptionsState>("state");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("default, five bytes without a line end")
+        << Page([](OptionsState &s) { s.languageButton = 1; }) << QByteArray("10110");
+    QTest::newRow("tray unless today, black") << Page([](OptionsState &s) {
+        s.onlyIfToday = true;
+        s.blackBorders = true;
+    }) << QByteArray("20101");
+}
+
+void TstOptionString::writeFile()
+{
+    QFETCH(OptionsState, state);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(settings::OptionsFileName);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("00000\r\n11111\r\n") > 0);
+    old.close();
+    QVERIFY(!settings::WriteOptionString(path, state).failed());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+
+    // A folder in the file's place: the write says so and leaves it there.
+    const QString taken = m_dir.filePath("taken.ini");
+    QVERIFY(QDir(m_dir.path()).mkpath("taken.ini"));
+    QCOMPARE(settings::WriteOptionString(taken, state).kind, codec::FileErrorKind::InTheWay);
+    QVERIFY(QFileInfo(taken).isDir());
 }
 
 QTEST_GUILESS_MAIN(TstOptionString)
