@@ -9,6 +9,9 @@ packages=(
     qt6-qpa-plugins libqt6sql6-sqlite
     # the end-to-end tests: a real X server, a window manager, tools to look
     xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-urw-base35
+    # the reminder's real services in the tests: a sound server with a null sink,
+    # private D-Bus buses with mock logind and notification daemons
+    pulseaudio pulseaudio-utils dbus dbus-daemon python3-dbusmock gstreamer1.0-plugins-base
     # benchmarks and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )
