@@ -11,9 +11,9 @@ using diary::UnvisibleList;
 namespace {
 
 // "dd.MM.yyyy hh:mm|msg|param_str" as the diary holds it.
-DiaryRecord Record(const QString &spec)
+DiaryRecord Record(const QString &text)
 {
-    const QStringList parts = spec.split(QLatin1Char('|'));
+    const QStringList parts = text.split(QLatin1Char('|'));
     DiaryRecord record;
     record.date = parts[0].section(QLatin1Char(' '), 0, 0);
     record.time = parts[0].section(QLatin1Char(' '), 1, 1);
@@ -24,26 +24,26 @@ DiaryRecord Record(const QString &spec)
     return record;
 }
 
-QString Spec(const DiaryRecord &record)
+QString Text(const DiaryRecord &record)
 {
     return record.date + QLatin1Char(' ') + record.time + QLatin1Char('|') + record.msg + QLatin1Char('|') +
            record.param_str;
 }
 
-UnvisibleList Diary(const QStringList &specs)
+UnvisibleList Diary(const QStringList &texts)
 {
     UnvisibleList list;
-    for (const QString &spec : specs)
-        list.push_back(Record(spec));
+    for (const QString &text : texts)
+        list.push_back(Record(text));
     return list;
 }
 
-QStringList Specs(const UnvisibleList &list)
+QStringList Texts(const UnvisibleList &list)
 {
-    QStringList specs;
+    QStringList texts;
     for (const DiaryRecord &record : list)
-        specs << Spec(record);
-    return specs;
+        texts << Text(record);
+    return texts;
 }
 
 QDateTime At(const QString &text)
@@ -181,7 +181,7 @@ void TstReminder::ticks()
 
     UnvisibleList list = Diary(diary);
     QCOMPARE(RunTicks(list, ticks), reminded);
-    QCOMPARE(Specs(list), left);
+    QCOMPARE(Texts(list), left);
     // The yearly copies carry a sort key made for their new date.
     for (const DiaryRecord &record : list)
         QCOMPARE(record.reversdate, diary::SortKey(record.date, record.time));
@@ -340,7 +340,7 @@ void TstReminder::yearlyCopy()
     QCOMPARE(made.has_value(), !copy.isEmpty());
     if (!made)
         return;
-    QCOMPARE(Spec(*made), copy);
+    QCOMPARE(Text(*made), copy);
     QCOMPARE(made->launch_file, original.launch_file);
     QCOMPARE(made->reversdate, diary::SortKey(made->date, made->time));
     QVERIFY(!made->reversdate.isEmpty());
