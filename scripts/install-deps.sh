@@ -14,6 +14,9 @@ packages=(
     fonts-urw-base35 fonts-dejavu-core
     # the end-to-end tests: a real X server, a window manager, tools to look
     xvfb openbox xdotool x11-utils
+    # the reminder's real services in the tests: a sound server with a null sink,
+    # private D-Bus buses with mock logind and notification daemons
+    qt6-multimedia-dev pulseaudio pulseaudio-utils dbus dbus-daemon python3-dbusmock gstreamer1.0-plugins-base
     # benchmarks and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )

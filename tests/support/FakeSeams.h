@@ -5,8 +5,12 @@
 
 #include "MessageBox.h"
 #include "Unit1.h"
+#include "platform/AlarmSound.h"
 #include "platform/Clock.h"
+#include "platform/FileLauncher.h"
+#include "platform/Notifier.h"
 #include "platform/OwnerName.h"
+#include "platform/PowerOff.h"
 #include "platform/StartWithSession.h"
 
 // Fakes of the window's seams: no modal box, no file outside the test folder.
@@ -54,6 +58,50 @@ public:
     Answer nextAnswer = No;
     QStringList questions;
     QStringList errors;
+};
+
+// Every path handed to the launcher, in order; nothing is started.
+class FakeFileLauncher final : public platform::FileLauncher {
+public:
+    void launch(const QString &path) override { launched << path; }
+    QStringList launched;
+};
+
+// Counts plays and stops; `playing` is what a listener would hear.
+class FakeAlarmSound final : public platform::AlarmSound {
+public:
+    void play() override
+    {
+        ++plays;
+        playing = true;
+    }
+    void stop() override
+    {
+        ++stops;
+        playing = false;
+    }
+    int plays = 0;
+    int stops = 0;
+    bool playing = false;
+};
+
+// Counts the requests; the machine is never touched.
+class FakePowerOff final : public platform::PowerOff {
+public:
+    void requestPowerOff() override { ++requests; }
+    int requests = 0;
+};
+
+// Keeps "summary|body" of every notification; click() stands for the user's
+// click on one.
+class FakeNotifier final : public platform::Notifier {
+public:
+    void notify(const QString &summary, const QString &body) override
+    {
+        notifications << summary + QLatin1Char('|') + body;
+    }
+    void click() { emit activated(); }
+    QStringList notifications;
 };
 
 // All four fakes, ready to hand to the window.

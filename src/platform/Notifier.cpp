@@ -1,0 +1,7 @@
+#include "platform/Notifier.h"
+
+namespace platform {
+
+Notifier::~Notifier() = default;
+
+} // namespace platform
