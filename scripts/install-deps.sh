@@ -13,7 +13,7 @@ packages=(
     # the window's fonts: Nimbus Sans stands in for MS Sans Serif, DejaVu for the rest
     fonts-urw-base35 fonts-dejavu-core
     # the end-to-end tests: a real X server, a window manager, tools to look
-    xvfb openbox xdotool x11-utils
+    xvfb xauth openbox xdotool x11-utils
     # the reminder's real services in the tests: a sound server with a null sink,
     # private D-Bus buses with mock logind and notification daemons
     qt6-multimedia-dev pulseaudio pulseaudio-utils dbus dbus-daemon python3-dbusmock gstreamer1.0-plugins-base
