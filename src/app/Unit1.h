@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include <QColor>
 #include <QWidget>
 
 #include "diary/DiaryRecord.h"
@@ -42,15 +41,6 @@ class StartWithSession;
 class OwnerName;
 } // namespace platform
 
-// The colours of the layout.
-namespace palette {
-inline const QColor FrameBlue = QColor(0x00, 0x80, 0xC0);    // frames, links, captions
-inline const QColor BandBlue = QColor(0xB0, 0xD8, 0xF0);     // bands, selector, picker
-inline const QColor DownloadLink = QColor(0x0A, 0x23, 0x67); // RzURLLabel4
-inline const QColor Grey = QColor(128, 128, 128);
-inline const QColor Black = QColor(0, 0, 0);
-} // namespace palette
-
 // The services of the operating system the window uses. main.cpp builds the
 // real ones; tests hand in fakes.
 struct WindowSeams {
@@ -61,7 +51,8 @@ struct WindowSeams {
 };
 
 // The one main window. Every control is a member named as the control, and
-// its objectName is that name.
+// its objectName is that name. The class is defined over one file per
+// subsystem (Unit1*.cpp); each file wires its own handlers.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -90,28 +81,33 @@ public:
     bool restoresOnSingleClick() const { return m_restoreOnSingleClick; }
     bool staysOnTop() const { return m_staysOnTop; }
 
+    RecordTableModel *recordModel() const { return m_recordModel; }
+
+    // Start-up (Unit1.cpp). ------------------------------------------------
+    void FormCreate();
+    void Init();
+
+    // The window and the tray (Unit1Window.cpp). ---------------------------
     // Brings the window up from the tray or the taskbar, to the front. A
     // window never shown before comes up centred on the desktop.
     void restoreFromTray();
     void showCentred();
+    void RzTrayIcon1RestoreApp();
+    void N1Click();
 
-    // Operations.
-    void Init();
-    void FormCreate();
+    // The record list (Unit1Records.cpp). ----------------------------------
     void ListUpdate();
     bool WriteUnvisibleListToFile();
-    void SetRussian();
-    void SetEnglish();
-
-    // Handlers (user actions only).
-    void LMDRadioGroup1Change();
     void RzLineComboBox1Change();
     void RzDateTimePicker3Change();
     void N3Click();
     void N4Click();
     void N5Click();
-    void RzTrayIcon1RestoreApp();
-    void N1Click();
+
+    // Options and languages (Unit1Options.cpp). ----------------------------
+    void SetRussian();
+    void SetEnglish();
+    void LMDRadioGroup1Change();
 
     // Controls, by page. -------------------------------------------------
     // Title strip.
@@ -240,24 +236,46 @@ public:
     QSystemTrayIcon *RzTrayIcon1 = nullptr;
     QString OpenDialog1Title; // the file chooser's title, set per language
 
-    RecordTableModel *recordModel() const { return m_recordModel; }
-
 private:
-    // Creates every control with its layout values (Unit1Layout.cpp).
+    // Unit1.cpp: error boxes and the data folder.
+    void ShowBadDates(const QStringList &dateTexts);
+    void ShowWriteError(const QString &path, const QString &reason);
+    QString DataPath(const QString &fileName) const;
+
+    // Unit1Layout.cpp: the frame, the title strip, menus, timers and tray.
     void CreateControls();
+    void CreateWindowFrame();
+    void CreateTitleStrip();
+    void CreatePageControl();
     void CreatePopupMenus();
     void CreateComponents();
-    void ConnectHandlers();
+    FlatBorder *MakeBorder(int number, QWidget *container, int left, int top, int width, int height);
 
+    // Unit1LayoutPages.cpp: one function per page.
+    void CreateRecordsPage();
+    void CreateAddRecordPage();
+    void CreateOptionsPage();
+    void CreateReminderPage();
+    void CreateNotepadPage();
+    void CreatePhonesPage();
+    void CreateHistoryPage();
+
+    // Unit1Window.cpp.
+    void ConnectWindowHandlers();
+    void SetStayOnTop(bool onTop);
+
+    // Unit1Records.cpp.
+    void ConnectRecordsHandlers();
+
+    // Unit1Options.cpp.
+    void ConnectOptionsHandlers();
     void ApplyOptionPosition(int position, QChar value);
     void ApplyBlackBorders();
     void ApplyLanguage(i18n::Language language);
     void ApplyText(const i18n::TextEntry &entry, const QString &text);
-    void SetStayOnTop(bool onTop);
+
+    // Unit1Notepad.cpp.
     void LoadNote();
-    void ShowBadDates(const QStringList &dateTexts);
-    void ShowWriteError(const QString &path, const QString &reason);
-    QString DataPath(const QString &fileName) const;
 
     WindowSeams m_seams;
     RecordTableModel *m_recordModel = nullptr;

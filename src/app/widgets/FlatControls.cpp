@@ -7,9 +7,10 @@
 #include <QStyledItemDelegate>
 #include <QTextCharFormat>
 
+#include "Palette.h"
 namespace {
 
-const QColor DefaultFrame(0x00, 0x80, 0xC0);
+const QColor &DefaultFrame = palette::FrameBlue;
 
 constexpr int SpinButtonWidth = 12;
 constexpr int DropButtonWidth = 13;
@@ -32,7 +33,7 @@ void DrawArrow(QPainter &painter, const QRect &box, bool up, bool enabled)
     const int left = box.left() + (box.width() - 7) / 2;
     const int top = box.top() + (box.height() - 4) / 2;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(enabled ? QColor(Qt::black) : QColor(160, 160, 160));
+    painter.setBrush(enabled ? palette::Black : palette::DisabledArrow);
     QPolygon triangle;
     if (up)
         triangle << QPoint(left + 3, top) << QPoint(left + 7, top + 4) << QPoint(left, top + 4);
@@ -160,13 +161,13 @@ void DatePicker::applyStyle()
     const QString calendarFill = m_background.isValid() ? m_background.name() : QStringLiteral("white");
     calendarWidget()->setStyleSheet(
         QStringLiteral("QCalendarWidget QAbstractItemView { background-color: %1; color: black;"
-                       " selection-background-color: #0080C0; selection-color: white; }"
+                       " selection-background-color: %2; selection-color: white; }"
                        "QCalendarWidget QWidget#qt_calendar_navigationbar { background-color: black; }"
                        "QCalendarWidget QToolButton { color: white; background-color: black; border: none;"
                        " padding: 1px 4px; }"
                        "QCalendarWidget QToolButton::menu-indicator { image: none; }"
                        "QCalendarWidget QSpinBox { color: black; background-color: white; }")
-            .arg(calendarFill));
+            .arg(calendarFill, palette::FrameBlue.name()));
 }
 
 void DatePicker::markToday()
@@ -201,7 +202,7 @@ void DatePicker::paintEvent(QPaintEvent *event)
 
 // LineComboBox --------------------------------------------------------------
 
-LineComboBox::LineComboBox(QWidget *parent) : QComboBox(parent), m_color(DefaultFrame), m_background(Qt::white)
+LineComboBox::LineComboBox(QWidget *parent) : QComboBox(parent), m_color(DefaultFrame), m_background(palette::White)
 {
     setEditable(false);
     // A plain list delegate: rows as high as the style sheet says.

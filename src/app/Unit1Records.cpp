@@ -1,0 +1,90 @@
+// The Records page: reading the diary into the lists, the filter, the day
+// picker and the sort commands of the list's menu.
+
+#include "Unit1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+
+#include "RecordTableModel.h"
+#include "diary/DiaryFile.h"
+#include "platform/Clock.h"
+#include "widgets/FlatControls.h"
+#include "widgets/ReportList.h"
+
+void TForm1::ConnectRecordsHandlers()
+{
+    // Only user signals: setting a control from code never runs its handler.
+    connect(RzLineComboBox1, &QComboBox::activated, this, [this] { RzLineComboBox1Change(); });
+    connect(RzDateTimePicker4, &QDateEdit::dateChanged, this, [this] { RzDateTimePicker3Change(); });
+    connect(N3, &QAction::triggered, this, [this] { N3Click(); });
+    connect(N4, &QAction::triggered, this, [this] { N4Click(); });
+    connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+    connect(RzListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { PopupMenu2->popup(RzListView1->viewport()->mapToGlobal(pos)); });
+}
+
+void TForm1::ListUpdate()
+{
+    diary::DiaryReadResult read = diary::ReadDiaryFile(DataPath(diary::DiaryFileName));
+    UnvisibleList = std::move(read.records);
+    DiaryEmpty = read.diaryEmpty;
+    m_unvisibleModel->reload();
+
+    const QDate today = m_seams.clock->now().date();
+    m_filter = diary::SetupFilter(RzLineComboBox1->currentIndex(), today, RzDateTimePicker4->date(), m_filter);
+    RzDateTimePicker4->setDateSilently(m_filter.pickerDate);
+    RzDateTimePicker4->setEnabled(m_filter.pickerEnabled);
+    N4->setEnabled(m_filter.sortByDateEnabled);
+
+    m_recordModel->setRows(
+        diary::BuildVisibleRows(UnvisibleList, DiaryEmpty, m_filter.state, m_filter.pickerDate, today));
+    Label22->setText(QString::number(m_recordModel->rowCount()));
+
+    if (read.badDates != m_reportedBadDates) {
+        m_reportedBadDates = read.badDates;
+        if (!read.badDates.isEmpty())
+            ShowBadDates(read.badDates);
+    }
+}
+
+bool TForm1::WriteUnvisibleListToFile()
+{
+    const QString path = DataPath(diary::DiaryFileName);
+    const QString reason = diary::WriteDiaryFile(path, UnvisibleList);
+    if (reason.isEmpty())
+        return true;
+    ShowWriteError(path, reason);
+    return false;
+}
+
+void TForm1::RzLineComboBox1Change()
+{
+    ListUpdate();
+    RzListView1->setFocus();
+}
+
+void TForm1::RzDateTimePicker3Change()
+{
+    ListUpdate();
+    RzListView1->setFocus();
+}
+
+void TForm1::N3Click()
+{
+    const bool show = !RzListView1->headerShown();
+    RzListView1->setHeaderShown(show);
+    N3->setChecked(show);
+}
+
+void TForm1::N4Click()
+{
+    m_recordModel->sortByColumn(diary::ColReversDate, m_sortMemory.nextDirection(diary::ColReversDate));
+}
+
+void TForm1::N5Click()
+{
+    m_recordModel->sortByColumn(diary::ColTime, m_sortMemory.nextDirection(diary::ColTime));
+}
