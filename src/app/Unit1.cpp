@@ -42,8 +42,7 @@ TForm1::TForm1(const QString &programFolder, const WindowSeams &seams, QWidget *
     Init();
     RzLineComboBox1->setCurrentIndex(diary::FilterToday);
     ListUpdate();
-    if (ShowOnlyIfToday == 1)
-        m_startMinimised = m_recordModel->rowCount() == 0;
+    m_startMinimised = settings::StartsInTray(m_startOptions, m_recordModel->rowCount());
     LoadNote();
     Timer1->start();
 }
@@ -57,17 +56,17 @@ void TForm1::FormCreate()
 
 void TForm1::Init()
 {
-    Label23->setText(QStringLiteral("user name:  ") + m_seams.ownerName->ownerName());
+    Label23->setText(i18n::UserNamePrefix + m_seams.ownerName->ownerName());
     const QDate today = m_seams.clock->now().date();
     RzDateTimePicker4->setDateSilently(today);
 
     OptionString = settings::ReadOptionString(DataPath(settings::OptionsFileName));
-    for (int position = 1; position <= 4; ++position)
-        ApplyOptionPosition(position, settings::OptionAt(OptionString, position));
+    m_startOptions = settings::DecodeOptions(OptionString);
+    ApplyStartOptions(m_startOptions);
     LMDCheckBox4->setChecked(m_seams.startWithSession->isEnabled());
-    ApplyOptionPosition(5, settings::OptionAt(OptionString, 5));
+    ApplyBorderOption(m_startOptions);
 
-    Label7->setText(QStringLiteral("[ver.") + i18n::VersionText + QStringLiteral("]"));
+    Label7->setText(i18n::VersionTag());
     RzDateTimePicker2->setDateSilently(today);
 }
 

@@ -4,9 +4,11 @@
 
 #include <QWidget>
 
+#include "codec/ListOrder.h"
 #include "diary/DiaryRecord.h"
 #include "diary/RecordList.h"
 #include "i18n/Texts.h"
+#include "settings/Options.h"
 
 class QLabel;
 class QTabWidget;
@@ -269,7 +271,9 @@ private:
 
     // Unit1Options.cpp.
     void ConnectOptionsHandlers();
-    void ApplyOptionPosition(int position, QChar value);
+    // The options line at start: positions 1 to 4, then 5.
+    void ApplyStartOptions(const settings::Options &options);
+    void ApplyBorderOption(const settings::Options &options);
     void ApplyBlackBorders();
     void ApplyLanguage(i18n::Language language);
     void ApplyText(const i18n::TextEntry &entry, const QString &text);
@@ -282,8 +286,9 @@ private:
     UnvisibleListModel *m_unvisibleModel = nullptr;
     QStandardItemModel *m_phoneModel = nullptr;
     diary::FilterSetup m_filter;
-    diary::SortMemory m_sortMemory;
+    codec::SortMemory m_sortMemory;
     QStringList m_reportedBadDates;
+    settings::Options m_startOptions;
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;
     bool m_staysOnTop = true;

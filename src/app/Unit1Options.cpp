@@ -37,52 +37,41 @@ void TForm1::ConnectOptionsHandlers()
     connect(LMDRadioGroup1, &LanguageRadioGroup::userChanged, this, [this] { LMDRadioGroup1Change(); });
 }
 
-void TForm1::ApplyOptionPosition(int position, QChar value)
+void TForm1::ApplyStartOptions(const settings::Options &options)
 {
-    switch (position) {
-    case 1:
-        if (value == u'0') {
-            LMDCheckBox1->setChecked(false);
-            m_startMinimised = false;
-        } else if (value == u'1') {
-            LMDCheckBox1->setChecked(true);
-            m_startMinimised = true;
-            LMDCheckBox5->setEnabled(true);
-        } else if (value == u'2') {
-            LMDCheckBox5->setEnabled(true);
-            LMDCheckBox5->setChecked(true);
-            ShowOnlyIfToday = 1;
-        }
-        break;
-    case 2:
-        if (value == u'0' || value == u'1') {
-            m_restoreOnSingleClick = value == u'1';
-            LMDCheckBox2->setChecked(m_restoreOnSingleClick);
-        }
-        break;
-    case 3:
-        if (value == u'0' || value == u'1') {
-            LMDCheckBox3->setChecked(value == u'1');
-            SetStayOnTop(value == u'1');
-        }
-        break;
-    case 4:
-        if (value == u'0')
-            SetRussian();
-        else if (value == u'1')
-            SetEnglish();
-        break;
-    case 5:
-        if (value == u'0') {
-            LMDCheckBox6->setChecked(false);
-        } else if (value == u'1') {
-            LMDCheckBox6->setChecked(true);
-            ApplyBlackBorders();
-        }
-        break;
-    default:
-        break;
+    using settings::StartMode;
+    if (options.startMode == StartMode::Window) {
+        LMDCheckBox1->setChecked(false);
+    } else if (options.startMode == StartMode::Tray) {
+        LMDCheckBox1->setChecked(true);
+        LMDCheckBox5->setEnabled(true);
+    } else if (options.startMode == StartMode::TrayUnlessToday) {
+        // LMDCheckBox1 keeps its layout state, checked.
+        LMDCheckBox5->setEnabled(true);
+        LMDCheckBox5->setChecked(true);
+        ShowOnlyIfToday = 1;
     }
+    if (options.restoreOnSingleClick) {
+        m_restoreOnSingleClick = *options.restoreOnSingleClick;
+        LMDCheckBox2->setChecked(m_restoreOnSingleClick);
+    }
+    if (options.stayOnTop) {
+        LMDCheckBox3->setChecked(*options.stayOnTop);
+        SetStayOnTop(*options.stayOnTop);
+    }
+    if (options.language == i18n::Russian)
+        SetRussian();
+    else if (options.language == i18n::English)
+        SetEnglish();
+}
+
+void TForm1::ApplyBorderOption(const settings::Options &options)
+{
+    if (!options.blackBorders)
+        return;
+    LMDCheckBox6->setChecked(*options.blackBorders);
+    if (*options.blackBorders)
+        ApplyBlackBorders();
 }
 
 void TForm1::ApplyBlackBorders()
