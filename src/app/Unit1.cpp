@@ -3,6 +3,8 @@
 
 #include "Unit1.h"
 
+#include <utility>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -77,13 +79,31 @@ QString TForm1::DataPath(const QString &fileName) const
 
 // Error boxes ------------------------------------------------------------------
 
+void TForm1::ShowError(const QString &text)
+{
+    // Before the window is up a box would come up alone at the corner of the
+    // screen, and its modal loop would run events into a window still being
+    // built: it waits until the window shows (showEvent).
+    if (!isVisible()) {
+        m_pendingErrors << text;
+        return;
+    }
+    m_seams.messageBox->error(this, i18n::ErrorTitle(UiLanguage), text);
+}
+
+void TForm1::ShowPendingErrors()
+{
+    const QStringList pending = std::exchange(m_pendingErrors, {});
+    for (const QString &text : pending)
+        m_seams.messageBox->error(this, i18n::ErrorTitle(UiLanguage), text);
+}
+
 void TForm1::ShowBadDates(const QStringList &dateTexts)
 {
-    m_seams.messageBox->error(this, i18n::ErrorTitle(UiLanguage), i18n::BadDateMessage(UiLanguage, dateTexts));
+    ShowError(i18n::BadDateMessage(UiLanguage, dateTexts));
 }
 
 void TForm1::ShowWriteError(const QString &path, const QString &reason)
 {
-    m_seams.messageBox->error(this, i18n::ErrorTitle(UiLanguage),
-                              i18n::WriteFailedMessage(UiLanguage, QDir::toNativeSeparators(path), reason));
+    ShowError(i18n::WriteFailedMessage(UiLanguage, QDir::toNativeSeparators(path), reason));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QWidget>
 
@@ -28,6 +29,7 @@ class Band;
 class BitmapButton;
 class GlyphCheckBox;
 class LanguageRadioGroup;
+class LinkLabel;
 class AnimationFX;
 class FlatEdit;
 class FlatSpinEdit;
@@ -85,9 +87,13 @@ public:
 
     RecordTableModel *recordModel() const { return m_recordModel; }
 
-    // Start-up (Unit1.cpp). ------------------------------------------------
+    // Start-up and error boxes (Unit1.cpp). --------------------------------
     void FormCreate();
     void Init();
+    // Shows the error boxes held back until the window is up; showEvent
+    // calls it once the window is on screen.
+    void ShowPendingErrors();
+    QStringList pendingErrors() const { return m_pendingErrors; }
 
     // The window and the tray (Unit1Window.cpp). ---------------------------
     // Brings the window up from the tray or the taskbar, to the front. A
@@ -114,7 +120,7 @@ public:
     // Controls, by page. -------------------------------------------------
     // Title strip.
     QLabel *Label9 = nullptr;
-    QLabel *RzURLLabel1 = nullptr;
+    LinkLabel *RzURLLabel1 = nullptr;
     QLabel *Label6 = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
@@ -184,7 +190,7 @@ public:
     QLabel *Label12 = nullptr;
     QPlainTextEdit *Memo2 = nullptr;
     BitmapButton *RzBmpButton5 = nullptr;
-    QLabel *RzURLLabel4 = nullptr;
+    LinkLabel *RzURLLabel4 = nullptr;
 
     // Page 4, Notepad.
     BitmapButton *RzBmpButton3 = nullptr;
@@ -239,7 +245,9 @@ public:
     QString OpenDialog1Title; // the file chooser's title, set per language
 
 private:
-    // Unit1.cpp: error boxes and the data folder.
+    // Unit1.cpp: error boxes and the data folder. Every box goes through
+    // ShowError, which holds it back while the window is not shown.
+    void ShowError(const QString &text);
     void ShowBadDates(const QStringList &dateTexts);
     void ShowWriteError(const QString &path, const QString &reason);
     QString DataPath(const QString &fileName) const;
@@ -261,8 +269,10 @@ private:
     void CreateNotepadPage();
     void CreatePhonesPage();
     void CreateHistoryPage();
+    std::function<QDate()> ClockToday() const;
 
     // Unit1Window.cpp.
+    void showEvent(QShowEvent *event) override;
     void ConnectWindowHandlers();
     void SetStayOnTop(bool onTop);
 
@@ -288,6 +298,7 @@ private:
     diary::FilterSetup m_filter;
     codec::SortMemory m_sortMemory;
     QStringList m_reportedBadDates;
+    QStringList m_pendingErrors;
     settings::Options m_startOptions;
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;

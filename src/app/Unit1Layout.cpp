@@ -75,20 +75,10 @@ void TForm1::CreateWindowFrame()
 
 void TForm1::CreateTitleStrip()
 {
-    const QString &mailAddress = i18n::ContactAddress;
     Label9 = MakeLabel(this, "Label9", QStringLiteral("\"Толвик\"  "), 14, 3, 363, 13);
-    RzURLLabel1 = Place(new QLabel(this), "RzURLLabel1", 392, 2, 73, 13);
-    RzURLLabel1->setFont(font());
-    SetLink(RzURLLabel1, QStringLiteral("mailto:") + mailAddress, mailAddress, palette::FrameBlue);
-    {
-        // The address ends where the frame's right part begins; a longer
-        // address reaches further left over the title's free space.
-        const int needed = RzURLLabel1->fontMetrics().horizontalAdvance(mailAddress) + 2;
-        if (needed > RzURLLabel1->width()) {
-            const int right = RzURLLabel1->geometry().right();
-            RzURLLabel1->setGeometry(right + 1 - needed, RzURLLabel1->y(), needed, RzURLLabel1->height());
-        }
-    }
+    RzURLLabel1 = Place(new LinkLabel(this), "RzURLLabel1", 392, 2, 73, 13);
+    RzURLLabel1->setLink(QStringLiteral("mailto:") + i18n::ContactAddress, i18n::ContactAddress);
+    RzURLLabel1->setLinkColor(palette::FrameBlue);
     Label6 = MakeLabel(this, "Label6", QStringLiteral("----:----"), 479, 3, 27, 13);
     MakeBorder(1, this, 6, 1, 466, 17);
     MakeBorder(5, this, 474, 1, 38, 17);
@@ -101,12 +91,14 @@ void TForm1::CreatePageControl()
     PageControl1->setElideMode(Qt::ElideNone);
     PageControl1->tabBar()->setExpanding(false);
     PageControl1->tabBar()->setDrawBase(true);
-    // Tabs 16 pixels high with black captions; the selected tab joins the page.
+    // Tabs 16 pixels high with black captions: 2 of margin, a 1-pixel
+    // outline round 12 of caption. The selected tab stands 2 pixels taller
+    // and joins the page.
     PageControl1->setStyleSheet(
         QStringLiteral("QTabWidget::pane { border: 1px solid %1; top: -1px; background: palette(window); }"
-                       "QTabBar::tab { height: 16px; padding: 0px 5px; color: black; background: palette(button);"
+                       "QTabBar::tab { height: 12px; padding: 0px 5px; color: black; background: palette(button);"
                        " border: 1px solid %1; border-bottom: none; margin-top: 2px; margin-right: -1px; }"
-                       "QTabBar::tab:selected { background: palette(window); margin-top: 0px; padding-bottom: 2px; }"
+                       "QTabBar::tab:selected { background: palette(window); margin-top: 0px; padding-bottom: 3px; }"
                        "QTabBar::tab:!selected { border-bottom: 1px solid %1; }"
                        "QTabBar::tab:focus { color: black; }")
             .arg(palette::TabBorder.name()));

@@ -15,6 +15,7 @@
 #include "Palette.h"
 #include "RecordTableModel.h"
 #include "i18n/Texts.h"
+#include "platform/Clock.h"
 #include "widgets/AnimationFX.h"
 #include "widgets/AnsiInput.h"
 #include "widgets/Band.h"
@@ -27,12 +28,12 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/ReportList.h"
 
-namespace {
-
-const QString DownloadSite = QStringLiteral("example.org");
-const QString DownloadPage = QStringLiteral("https://example.org/tolvik");
-
-} // namespace
+// The calendars mark the day the window's clock says it is.
+std::function<QDate()> TForm1::ClockToday() const
+{
+    const platform::Clock *clock = m_seams.clock;
+    return [clock] { return clock->now().date(); };
+}
 
 void TForm1::CreateRecordsPage()
 {
@@ -54,6 +55,7 @@ void TForm1::CreateRecordsPage()
     RzDateTimePicker4 = Place(new DatePicker(Panel3), "RzDateTimePicker4", 207, 1, 78, 23);
     RzDateTimePicker4->setBackgroundColor(BandBlue);
     RzDateTimePicker4->setWeekNumbersShown(true);
+    RzDateTimePicker4->setTodaySource(ClockToday());
     Label21 = MakeLabel(Panel3, "Label21", QStringLiteral("Всего записей: "), 312, 6, 82, 13);
     Label22 = MakeLabel(Panel3, "Label22", QStringLiteral("0"), 396, 6, 61, 13);
     MakeBorder(28, Panel3, 304, 1, 164, 23);
@@ -98,6 +100,7 @@ void TForm1::CreateAddRecordPage()
 
     Label3 = MakeLabel(page, "Label3", QStringLiteral("Дата:"), 31, 65, 34, 13);
     RzDateTimePicker2 = Place(new DatePicker(page), "RzDateTimePicker2", 70, 61, 77, 23);
+    RzDateTimePicker2->setTodaySource(ClockToday());
     LMDCheckBox9 = MakeCheckBox(page, "LMDCheckBox9", QStringLiteral("Знаменательная дата"), 158, 64, 147);
     Label18 = MakeLabel(page, "Label18", QStringLiteral("часы"), 365, 48, 28, 11);
     Label18->setFont(SmallFont());
@@ -186,9 +189,9 @@ void TForm1::CreateReminderPage()
     Memo2 = MakeMemo(page, "Memo2", ReminderText, 15, 27, 466, 260);
     Memo2->setReadOnly(true);
     RzBmpButton5 = MakeButton(page, "RzBmpButton5", 81, QStringLiteral(" ok"), 402, 289);
-    RzURLLabel4 = Place(new QLabel(page), "RzURLLabel4", 14, 297, 376, 13);
-    RzURLLabel4->setFont(font());
-    SetLink(RzURLLabel4, DownloadPage, QStringLiteral("[download from %1]").arg(DownloadSite), DownloadLink);
+    RzURLLabel4 = Place(new LinkLabel(page), "RzURLLabel4", 14, 297, 376, 13);
+    RzURLLabel4->setLink(i18n::DownloadPage, i18n::DownloadCaption());
+    RzURLLabel4->setLinkColor(DownloadLink);
 
     MakeBorder(2, page, 13, 8, 471, 281);
     MakeBorder(24, page, 401, 288, 83, 22);

@@ -92,7 +92,7 @@ void TForm1::ApplyBlackBorders()
     LMDRadioGroup1->setGlyphList(3);
     for (FlatEdit *edit : {RzEdit1, RzEdit2, RzEdit3, RzEdit4})
         edit->setFrameColor(palette::Black);
-    SetLink(RzURLLabel1, QStringLiteral("mailto:") + i18n::ContactAddress, i18n::ContactAddress, palette::Black);
+    RzURLLabel1->setLinkColor(palette::Black);
 }
 
 // Languages ------------------------------------------------------------------

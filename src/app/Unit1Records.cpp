@@ -18,7 +18,7 @@ void TForm1::ConnectRecordsHandlers()
 {
     // Only user signals: setting a control from code never runs its handler.
     connect(RzLineComboBox1, &QComboBox::activated, this, [this] { RzLineComboBox1Change(); });
-    connect(RzDateTimePicker4, &QDateEdit::dateChanged, this, [this] { RzDateTimePicker3Change(); });
+    connect(RzDateTimePicker4, &DatePicker::userDateChanged, this, [this] { RzDateTimePicker3Change(); });
     connect(N3, &QAction::triggered, this, [this] { N3Click(); });
     connect(N4, &QAction::triggered, this, [this] { N4Click(); });
     connect(N5, &QAction::triggered, this, [this] { N5Click(); });

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "LayoutTools.h"
 #include "Palette.h"
@@ -20,6 +21,15 @@ void TForm1::ConnectWindowHandlers()
         if (reason == restoreReason)
             restoreFromTray();
     });
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Boxes held back while the window was not up come over it once it is
+    // on screen: after this event, when the loop runs again.
+    if (!m_pendingErrors.isEmpty())
+        QTimer::singleShot(0, this, &TForm1::ShowPendingErrors);
 }
 
 void TForm1::showCentred()

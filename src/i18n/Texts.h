@@ -54,6 +54,8 @@ const QStringList &HistoryLines();
 
 // Messages the window shows in its error boxes.
 QString ErrorTitle(Language language);
+// Says how many records have a date that is not a date, and quotes the
+// first five of those dates, each cut after 40 characters.
 QString BadDateMessage(Language language, const QStringList &dateTexts);
 QString WriteFailedMessage(Language language, const QString &filePath, const QString &reason);
 

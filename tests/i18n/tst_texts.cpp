@@ -435,18 +435,35 @@ void TstTexts::badDateMessage_data()
     QTest::addColumn<QString>("message");
 
     const QStringList six = {"1", "2", "3", "4", "5", "6"};
+    const QString forty = QString(40, u'9');
     QTest::newRow("ru one") << Russian << QStringList{"31.02.2004"}
-                            << "Неверная дата в файле tolvik.dat: '31.02.2004'. Записи сохранены.";
+                            << "Неверная дата в файле tolvik.dat (записей: 1): '31.02.2004'. Запись сохранена.";
+    QTest::newRow("en one") << English << QStringList{"31.02.2004"}
+                            << "Invalid date in 1 record of tolvik.dat: '31.02.2004'. The record is kept.";
     QTest::newRow("en two") << English << QStringList{"31.02.2004", "xx"}
-                            << "Invalid date in tolvik.dat: '31.02.2004', 'xx'. The records are kept.";
+                            << "Invalid date in 2 records of tolvik.dat: '31.02.2004', 'xx'. The records are kept.";
     QTest::newRow("en empty text") << English << QStringList{""}
-                                   << "Invalid date in tolvik.dat: ''. The records are kept.";
-    QTest::newRow("ru five listed") << Russian << six.mid(0, 5)
-                                    << "Неверная дата в файле tolvik.dat: '1', '2', '3', '4', '5'. Записи сохранены.";
+                                   << "Invalid date in 1 record of tolvik.dat: ''. The record is kept.";
+    QTest::newRow("ru five listed")
+        << Russian << six.mid(0, 5)
+        << "Неверная дата в файле tolvik.dat (записей: 5): '1', '2', '3', '4', '5'. Записи сохранены.";
     QTest::newRow("ru six cut") << Russian << six
-                                << "Неверная дата в файле tolvik.dat: '1', '2', '3', '4', '5' …. Записи сохранены.";
+                                << "Неверная дата в файле tolvik.dat (записей: 6): '1', '2', '3', '4', '5' …. "
+                                   "Записи сохранены.";
     QTest::newRow("en six cut") << English << six
-                                << "Invalid date in tolvik.dat: '1', '2', '3', '4', '5' …. The records are kept.";
+                                << "Invalid date in 6 records of tolvik.dat: '1', '2', '3', '4', '5' …. "
+                                   "The records are kept.";
+    QTest::newRow("en forty characters quoted whole")
+        << English << QStringList{forty}
+        << "Invalid date in 1 record of tolvik.dat: '" + forty + "'. The record is kept.";
+    QTest::newRow("en a long date cut after forty")
+        << English << QStringList{forty + "0123456789", "03.02.2004x"}
+        << "Invalid date in 2 records of tolvik.dat: '" + forty + "…', '03.02.2004x'. The records are kept.";
+    QTest::newRow("ru a line of a megabyte")
+        << Russian << QStringList{QString(1 << 20, u'я')}
+        << "Неверная дата в файле tolvik.dat (записей: 1): '" + QString(40, u'я') + "…'. Запись сохранена.";
+    QTest::newRow("en a percent sign is no placeholder")
+        << English << QStringList{"%1%2"} << "Invalid date in 1 record of tolvik.dat: '%1%2'. The record is kept.";
 }
 
 void TstTexts::badDateMessage()

@@ -113,12 +113,15 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent), m_color(DefaultFram
 {
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd.MM.yyyy - "));
+    // Typing changes the date only when it is finished.
+    setKeyboardTracking(false);
     QCalendarWidget *calendar = calendarWidget();
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->installEventFilter(this);
+    connect(this, &QAbstractSpinBox::editingFinished, this, &DatePicker::settle);
+    m_settled = date();
     applyStyle();
-    markToday();
 }
 
 void DatePicker::setFrameColor(const QColor &color)
@@ -148,6 +151,27 @@ void DatePicker::setDateSilently(const QDate &date)
 {
     const QSignalBlocker blocker(this);
     setDate(date);
+    m_settled = this->date();
+}
+
+void DatePicker::setTodaySource(std::function<QDate()> today)
+{
+    m_today = std::move(today);
+    markToday();
+}
+
+void DatePicker::stepBy(int steps)
+{
+    QDateEdit::stepBy(steps);
+    settle();
+}
+
+void DatePicker::settle()
+{
+    if (date() == m_settled)
+        return;
+    m_settled = date();
+    emit userDateChanged(m_settled);
 }
 
 void DatePicker::applyStyle()
@@ -172,24 +196,32 @@ void DatePicker::applyStyle()
 
 void DatePicker::markToday()
 {
-    const QDate today = QDate::currentDate();
+    const QDate today = m_today ? m_today() : QDate();
     if (today == m_markedToday)
         return;
     QCalendarWidget *calendar = calendarWidget();
     if (m_markedToday.isValid())
         calendar->setDateTextFormat(m_markedToday, QTextCharFormat());
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    bold.setFontUnderline(true);
-    calendar->setDateTextFormat(today, bold);
+    if (today.isValid()) {
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        bold.setFontUnderline(true);
+        calendar->setDateTextFormat(today, bold);
+    }
     m_markedToday = today;
 }
 
 bool DatePicker::eventFilter(QObject *watched, QEvent *event)
 {
-    // The "today" mark follows the clock: refresh it each time the calendar opens.
-    if (watched == calendarWidget() && event->type() == QEvent::Show)
-        markToday();
+    if (watched == calendarWidget()) {
+        // The "today" mark follows the clock: it is set afresh each time the
+        // calendar opens. Closing it ends the user's choice: a day picked,
+        // or one reached with the keys (Escape has put the old one back).
+        if (event->type() == QEvent::Show)
+            markToday();
+        else if (event->type() == QEvent::Hide)
+            settle();
+    }
     return QDateEdit::eventFilter(watched, event);
 }
 
