@@ -1,5 +1,12 @@
 #include "RecordTableModel.h"
 
+#include <iterator>
+
+QString ShownCellText(const QString &text)
+{
+    return text.size() <= MaxCellCharacters ? text : text.left(MaxCellCharacters);
+}
+
 RecordTableModel::RecordTableModel(QObject *parent)
     : QAbstractTableModel(parent), m_captions{QStringLiteral("Дата"),
                                               QStringLiteral("Время"),
@@ -46,7 +53,7 @@ QVariant RecordTableModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= m_rows.size())
         return {};
-    return diary::CellText(m_rows[size_t(index.row())], index.column());
+    return ShownCellText(diary::CellText(m_rows[size_t(index.row())], index.column()));
 }
 
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -82,22 +89,11 @@ QVariant UnvisibleListModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= m_list->size())
         return {};
     const diary::DiaryRecord &record = (*m_list)[size_t(index.row())];
-    switch (index.column()) {
-    case 0:
-        return record.date;
-    case 1:
-        return record.time;
-    case 2:
-        return record.msg;
-    case 3:
-        return record.launch_file;
-    case 4:
-        return record.param_str;
-    case 5:
-        return record.reversdate;
-    default:
+    const QString *const cells[] = {&record.date,        &record.time,      &record.msg,
+                                    &record.launch_file, &record.param_str, &record.reversdate};
+    if (index.column() < 0 || index.column() >= int(std::size(cells)))
         return {};
-    }
+    return ShownCellText(*cells[index.column()]);
 }
 
 QVariant UnvisibleListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -8,6 +8,12 @@
 #include "diary/DiaryRecord.h"
 #include "diary/RecordList.h"
 
+// A list cell shows at most the first 1,000 characters of its text: laying
+// out a message of megabytes at every repaint would stall the window. The
+// file and the list's data keep the whole text.
+constexpr qsizetype MaxCellCharacters = 1000;
+QString ShownCellText(const QString &text);
+
 // The rows of the visible record list RzListView1: a thin model over the
 // built rows, so a diary of 100,000 records needs no widget item per row.
 class RecordTableModel : public QAbstractTableModel {

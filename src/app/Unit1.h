@@ -1,13 +1,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
-#include <QColor>
 #include <QWidget>
 
+#include "codec/ListOrder.h"
 #include "diary/DiaryRecord.h"
 #include "diary/RecordList.h"
 #include "i18n/Texts.h"
+#include "settings/Options.h"
 
 class QLabel;
 class QTabWidget;
@@ -27,6 +29,7 @@ class Band;
 class BitmapButton;
 class GlyphCheckBox;
 class LanguageRadioGroup;
+class LinkLabel;
 class AnimationFX;
 class FlatEdit;
 class FlatSpinEdit;
@@ -42,15 +45,6 @@ class StartWithSession;
 class OwnerName;
 } // namespace platform
 
-// The colours of the layout.
-namespace palette {
-inline const QColor FrameBlue = QColor(0x00, 0x80, 0xC0);    // frames, links, captions
-inline const QColor BandBlue = QColor(0xB0, 0xD8, 0xF0);     // bands, selector, picker
-inline const QColor DownloadLink = QColor(0x0A, 0x23, 0x67); // RzURLLabel4
-inline const QColor Grey = QColor(128, 128, 128);
-inline const QColor Black = QColor(0, 0, 0);
-} // namespace palette
-
 // The services of the operating system the window uses. main.cpp builds the
 // real ones; tests hand in fakes.
 struct WindowSeams {
@@ -61,7 +55,8 @@ struct WindowSeams {
 };
 
 // The one main window. Every control is a member named as the control, and
-// its objectName is that name.
+// its objectName is that name. The class is defined over one file per
+// subsystem (Unit1*.cpp); each file wires its own handlers.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -90,33 +85,47 @@ public:
     bool restoresOnSingleClick() const { return m_restoreOnSingleClick; }
     bool staysOnTop() const { return m_staysOnTop; }
 
+    RecordTableModel *recordModel() const { return m_recordModel; }
+
+    // Start-up and error boxes (Unit1.cpp). --------------------------------
+    void FormCreate();
+    void Init();
+    // Shows the error boxes held back until the window is up; showEvent
+    // calls it once the window is on screen.
+    void ShowPendingErrors();
+    QStringList pendingErrors() const { return m_pendingErrors; }
+    bool diaryReadFailed() const { return m_diaryReadFailed; }
+    bool noteLoadFailed() const { return m_noteLoadFailed; }
+    // False, after saying why, while the diary may not be written (its last
+    // read failed). Every writer of the diary asks first.
+    bool MayWriteDiary();
+
+    // The window and the tray (Unit1Window.cpp). ---------------------------
     // Brings the window up from the tray or the taskbar, to the front. A
     // window never shown before comes up centred on the desktop.
     void restoreFromTray();
     void showCentred();
+    void RzTrayIcon1RestoreApp();
+    void N1Click();
 
-    // Operations.
-    void Init();
-    void FormCreate();
+    // The record list (Unit1Records.cpp). ----------------------------------
     void ListUpdate();
     bool WriteUnvisibleListToFile();
-    void SetRussian();
-    void SetEnglish();
-
-    // Handlers (user actions only).
-    void LMDRadioGroup1Change();
     void RzLineComboBox1Change();
     void RzDateTimePicker3Change();
     void N3Click();
     void N4Click();
     void N5Click();
-    void RzTrayIcon1RestoreApp();
-    void N1Click();
+
+    // Options and languages (Unit1Options.cpp). ----------------------------
+    void SetRussian();
+    void SetEnglish();
+    void LMDRadioGroup1Change();
 
     // Controls, by page. -------------------------------------------------
     // Title strip.
     QLabel *Label9 = nullptr;
-    QLabel *RzURLLabel1 = nullptr;
+    LinkLabel *RzURLLabel1 = nullptr;
     QLabel *Label6 = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
@@ -186,7 +195,7 @@ public:
     QLabel *Label12 = nullptr;
     QPlainTextEdit *Memo2 = nullptr;
     BitmapButton *RzBmpButton5 = nullptr;
-    QLabel *RzURLLabel4 = nullptr;
+    LinkLabel *RzURLLabel4 = nullptr;
 
     // Page 4, Notepad.
     BitmapButton *RzBmpButton3 = nullptr;
@@ -240,32 +249,68 @@ public:
     QSystemTrayIcon *RzTrayIcon1 = nullptr;
     QString OpenDialog1Title; // the file chooser's title, set per language
 
-    RecordTableModel *recordModel() const { return m_recordModel; }
-
 private:
-    // Creates every control with its layout values (Unit1Layout.cpp).
-    void CreateControls();
-    void CreatePopupMenus();
-    void CreateComponents();
-    void ConnectHandlers();
-
-    void ApplyOptionPosition(int position, QChar value);
-    void ApplyBlackBorders();
-    void ApplyLanguage(i18n::Language language);
-    void ApplyText(const i18n::TextEntry &entry, const QString &text);
-    void SetStayOnTop(bool onTop);
-    void LoadNote();
+    // Unit1.cpp: error boxes and the data folder. Every box goes through
+    // ShowError, which holds it back while the window is not shown.
+    void ShowError(const QString &text);
     void ShowBadDates(const QStringList &dateTexts);
     void ShowWriteError(const QString &path, const QString &reason);
     QString DataPath(const QString &fileName) const;
+
+    // Unit1Layout.cpp: the frame, the title strip, menus, timers and tray.
+    void CreateControls();
+    void CreateWindowFrame();
+    void CreateTitleStrip();
+    void CreatePageControl();
+    void CreatePopupMenus();
+    void CreateComponents();
+    FlatBorder *MakeBorder(int number, QWidget *container, int left, int top, int width, int height);
+
+    // Unit1LayoutPages.cpp: one function per page.
+    void CreateRecordsPage();
+    void CreateAddRecordPage();
+    void CreateOptionsPage();
+    void CreateReminderPage();
+    void CreateNotepadPage();
+    void CreatePhonesPage();
+    void CreateHistoryPage();
+    std::function<QDate()> ClockToday() const;
+
+    // Unit1Window.cpp.
+    void showEvent(QShowEvent *event) override;
+    void ConnectWindowHandlers();
+    void SetStayOnTop(bool onTop);
+
+    // Unit1Records.cpp.
+    void ConnectRecordsHandlers();
+
+    // Unit1Options.cpp.
+    void ConnectOptionsHandlers();
+    // The options line at start: positions 1 to 4, then 5.
+    void ApplyStartOptions(const settings::Options &options);
+    void ApplyBorderOption(const settings::Options &options);
+    void ApplyBlackBorders();
+    void ApplyLanguage(i18n::Language language);
+    void ApplyText(const i18n::TextEntry &entry, const QString &text);
+
+    // Unit1Notepad.cpp.
+    void LoadNote();
 
     WindowSeams m_seams;
     RecordTableModel *m_recordModel = nullptr;
     UnvisibleListModel *m_unvisibleModel = nullptr;
     QStandardItemModel *m_phoneModel = nullptr;
     diary::FilterSetup m_filter;
-    diary::SortMemory m_sortMemory;
+    codec::SortMemory m_sortMemory;
     QStringList m_reportedBadDates;
+    QStringList m_pendingErrors;
+    bool m_built = false;
+    // The last read of the diary failed: nothing may write it until a read
+    // succeeds again.
+    bool m_diaryReadFailed = false;
+    // The note could not be loaded: no save may overwrite it.
+    bool m_noteLoadFailed = false;
+    settings::Options m_startOptions;
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;
     bool m_staysOnTop = true;

@@ -1,10 +1,8 @@
 #include "diary/RecordList.h"
 
-#include <algorithm>
-#include <string>
-#include <string_view>
 #include <utility>
 
+#include "codec/ListOrder.h"
 #include "diary/DateText.h"
 
 namespace diary {
@@ -25,11 +23,6 @@ VisibleRow FilteredRowOf(const DiaryRecord &record, int index)
     if (!IsSortKey(record.reversdate, record.date, record.time))
         row.reversdate = SortKey(record.date, record.time);
     return row;
-}
-
-char16_t FoldAsciiLower(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
 }
 
 } // namespace
@@ -121,64 +114,10 @@ const QString &CellText(const VisibleRow &row, int column)
     }
 }
 
-int CompareCells(QStringView a, QStringView b)
-{
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const char16_t ca = FoldAsciiLower(a[i].unicode());
-        const char16_t cb = FoldAsciiLower(b[i].unicode());
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 void SortRows(std::vector<VisibleRow> &rows, int column, bool ascending)
 {
-    // The cells are folded once into one buffer and the sort moves small
-    // entries over it: on 100,000 rows, reading cells scattered over the heap
-    // for every comparison costs several times more than the sort itself.
-    // Comparing folded text by code value is exactly CompareCells.
-    struct Entry {
-        qsizetype offset;
-        qsizetype size;
-        size_t position;
-    };
-    std::u16string folded;
-    std::vector<Entry> order;
-    order.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const QString &cell = CellText(rows[i], column);
-        order.push_back({qsizetype(folded.size()), cell.size(), i});
-        for (QChar c : cell)
-            folded.push_back(FoldAsciiLower(c.unicode()));
-    }
-
-    // Empty cells sit at the far end ascending and at the front descending,
-    // which is where they would be if they held the largest text of all.
-    const auto cellOf = [&folded](const Entry &e) { return std::u16string_view(folded.data() + e.offset, e.size); };
-    std::stable_sort(order.begin(), order.end(), [&cellOf, ascending](const Entry &x, const Entry &y) {
-        if (x.size == 0 || y.size == 0)
-            return ascending ? (x.size != 0 && y.size == 0) : (x.size == 0 && y.size != 0);
-        const int result = cellOf(x).compare(cellOf(y));
-        return ascending ? result < 0 : result > 0;
-    });
-
-    std::vector<VisibleRow> sorted;
-    sorted.reserve(rows.size());
-    for (const Entry &entry : order)
-        sorted.push_back(std::move(rows[entry.position]));
-    rows.swap(sorted);
-}
-
-bool SortMemory::nextDirection(int column)
-{
-    if (column == m_column) {
-        m_column = -1;
-        return false;
-    }
-    m_column = column;
-    return true;
+    codec::SortByCell(
+        rows, [column](const VisibleRow &row) { return QStringView(CellText(row, column)); }, ascending);
 }
 
 } // namespace diary

@@ -54,24 +54,8 @@ enum Column { ColDate = 0, ColTime, ColMsg, ColLaunchFile, ColParamStr, ColRever
 
 const QString &CellText(const VisibleRow &row, int column);
 
-// Cell order: code value by code value with a-z taken as A-Z; a text that is
-// a prefix of the other comes first. Empty cells are handled by SortRows.
-// Negative, zero or positive, as for strcmp.
-int CompareCells(QStringView a, QStringView b);
-
-// Stable sort by one column; empty cells last ascending and first descending.
+// Stable sort by one column in the lists' order (codec/ListOrder.h): empty
+// cells last ascending and first descending.
 void SortRows(std::vector<VisibleRow> &rows, int column, bool ascending);
-
-// The list remembers the last column it sorted ascending: the same command
-// again sorts descending and forgets it.
-class SortMemory {
-public:
-    // Returns true for ascending, and updates the memory.
-    bool nextDirection(int column);
-    int rememberedColumn() const { return m_column; }
-
-private:
-    int m_column = -1;
-};
 
 } // namespace diary

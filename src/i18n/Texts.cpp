@@ -139,7 +139,7 @@ const char *const HistoryText[] = {
     "работа под этими системами не гарантируется.",
     "",
     "Если вы нашли ошибку, пожалуйста, напишите о ней",
-    "по адресу tolvik@example.org",
+    "по адресу tolvik@x.test",
     "",
     "Если у вас есть идеи, как сделать толвик удобнее,",
     "присылайте их - все письма будут прочитаны,",
@@ -147,7 +147,7 @@ const char *const HistoryText[] = {
     "",
     "автор: разработчики Толвика",
     "",
-    "e-mail: tolvik@example.org",
+    "e-mail: tolvik@x.test",
     "",
     "[2:19 30.07.2003] программа в стадии разработки",
     "- значок в трее и меню по правой кнопке",
@@ -219,12 +219,18 @@ QStringList BuildHistoryLines()
     return lines;
 }
 
+// The first five texts, each quoted and cut after its first 40 characters:
+// a line of megabytes read as a date must not make a box of megabytes.
 QString QuotedList(const QStringList &texts)
 {
     constexpr int MaxListed = 5;
+    constexpr qsizetype MaxQuoted = 40;
     QStringList quoted;
-    for (int i = 0; i < texts.size() && i < MaxListed; ++i)
-        quoted << QLatin1Char('\'') + texts.at(i) + QLatin1Char('\'');
+    for (int i = 0; i < texts.size() && i < MaxListed; ++i) {
+        const QString &text = texts.at(i);
+        const QString shown = text.size() > MaxQuoted ? text.left(MaxQuoted) + QStringLiteral("…") : text;
+        quoted << QLatin1Char('\'') + shown + QLatin1Char('\'');
+    }
     QString list = quoted.join(QLatin1String(", "));
     if (texts.size() > MaxListed)
         list += QStringLiteral(" …");
@@ -268,9 +274,16 @@ QString ErrorTitle(Language language)
 QString BadDateMessage(Language language, const QStringList &dateTexts)
 {
     const QString list = QuotedList(dateTexts);
-    if (language == English)
-        return QStringLiteral("Invalid date in tolvik.dat: ") + list + QStringLiteral(". The records are kept.");
-    return QStringLiteral("Неверная дата в файле tolvik.dat: ") + list + QStringLiteral(". Записи сохранены.");
+    const qsizetype count = dateTexts.size();
+    if (language == English) {
+        const QString records = count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count);
+        const QString kept =
+            count == 1 ? QStringLiteral("The record is kept.") : QStringLiteral("The records are kept.");
+        return QStringLiteral("Invalid date in %1 of tolvik.dat: %2. %3").arg(records, list, kept);
+    }
+    const QString kept = count == 1 ? QStringLiteral("Запись сохранена.") : QStringLiteral("Записи сохранены.");
+    return QStringLiteral("Неверная дата в файле tolvik.dat (записей: %1): %2. %3")
+        .arg(QString::number(count), list, kept);
 }
 
 QString WriteFailedMessage(Language language, const QString &filePath, const QString &reason)

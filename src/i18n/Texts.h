@@ -5,16 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "i18n/ProductTexts.h"
+
 // Every fixed text of the window in Russian and English, as data. The window
 // applies a language by walking TextTable() and setting each target's text.
 namespace i18n {
 
 enum Language { Russian = 0, English = 1 };
-
-inline const QString VersionText = QStringLiteral("2.0.1.0");
-
-// Where users write to; shown by the mail link and in the History text.
-inline const QString ContactAddress = QStringLiteral("tolvik@example.org");
 
 // What receives a text. `index` in TextEntry says which item, page, column
 // or menu entry, where the property has several.
@@ -57,6 +54,8 @@ const QStringList &HistoryLines();
 
 // Messages the window shows in its error boxes.
 QString ErrorTitle(Language language);
+// Says how many records have a date that is not a date, and quotes the
+// first five of those dates, each cut after 40 characters.
 QString BadDateMessage(Language language, const QStringList &dateTexts);
 QString WriteFailedMessage(Language language, const QString &filePath, const QString &reason);
 

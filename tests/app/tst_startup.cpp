@@ -1,250 +1,179 @@
-#include <QComboBox>
+#include <QApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
 #include "WindowFixture.h"
 #include "widgets/BitmapButton.h"
-#include "widgets/FlatControls.h"
-#include "widgets/ReportList.h"
-#include <QPlainTextEdit>
-#include "widgets/FlatBorder.h"
 #include "widgets/GlyphCheckBox.h"
-#include "widgets/LanguageRadioGroup.h"
 
-// Start-up: the options line decides how the window comes up.
+// The start-up order and the error boxes: what the window holds once built,
+// and when a box may come up.
 class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void optionsLine_data();
-    void optionsLine();
-    void blackBorders();
+    void ownerNameAndVersion_data();
     void ownerNameAndVersion();
+    void startWithSessionSwitch_data();
     void startWithSessionSwitch();
-    void noteLoad_data();
-    void noteLoad();
-    void layoutNamesAndOrder();
+    void timersAtStart_data();
     void timersAtStart();
+    void errorBoxWaitsForTheWindow_data();
+    void errorBoxWaitsForTheWindow();
+    void pendingBoxesComeOnce();
+    void noTickWhileBuilding();
+    void badDateBoxStaysSmall();
 };
 
-void TestStartup::optionsLine_data()
+void TestStartup::ownerNameAndVersion_data()
 {
-    QTest::addColumn<QByteArray>("ini"); // "none": no file
-    QTest::addColumn<QByteArray>("diary");
-    QTest::addColumn<bool>("inTray");
-    QTest::addColumn<bool>("box1");
-    QTest::addColumn<bool>("box5Enabled");
-    QTest::addColumn<bool>("box5");
-    QTest::addColumn<bool>("box2");
-    QTest::addColumn<bool>("box3");
-    QTest::addColumn<int>("language"); // -1: none applied
-    QTest::addColumn<int>("showOnlyIfToday");
-
-    const QByteArray today = DiaryRecordBytes("03.02.2004", "09:00");
-    const QByteArray tomorrow = DiaryRecordBytes("04.02.2004", "09:00");
-    // clang-format off
-    QTest::newRow("no options file")     << QByteArray("none")  << QByteArray() << true  << true  << true  << false << false << true  << 1  << 0;
-    QTest::newRow("default line")        << QByteArray("10110") << QByteArray() << true  << true  << true  << false << false << true  << 1  << 0;
-    QTest::newRow("shown, Russian")      << QByteArray("00110") << QByteArray() << false << false << false << false << false << true  << 1  << 0;
-    QTest::newRow("00000")               << QByteArray("00000") << QByteArray() << false << false << false << false << false << false << 0  << 0;
-    QTest::newRow("single click")        << QByteArray("01100") << QByteArray() << false << false << false << false << true  << true  << 0  << 0;
-    QTest::newRow("2 without today")     << QByteArray("20110") << tomorrow     << true  << true  << true  << true  << false << true  << 1  << 1;
-    QTest::newRow("2 with today")        << QByteArray("20110") << today        << false << true  << true  << true  << false << true  << 1  << 1;
-    QTest::newRow("7 at position 1")     << QByteArray("70110") << QByteArray() << false << true  << false << false << false << true  << 1  << 0;
-    QTest::newRow("7 at position 3")     << QByteArray("00710") << QByteArray() << false << false << false << false << false << true  << 1  << 0;
-    QTest::newRow("7 at position 4")     << QByteArray("00170") << QByteArray() << false << false << false << false << false << true  << -1 << 0;
-    QTest::newRow("several lines")       << QByteArray("10111\r\n00000") << QByteArray() << false << false << false << false << false << false << 0 << 0;
-    QTest::newRow("empty file")          << QByteArray("")      << QByteArray() << true  << true  << true  << false << false << true  << 1  << 0;
-    QTest::newRow("ends in line break")  << QByteArray("00000\r\n") << QByteArray() << true << true << true << false << false << true << 1 << 0;
-    QTest::newRow("short line")          << QByteArray("0")     << QByteArray() << false << false << false << false << false << true  << 1  << 0;
-    // clang-format on
-}
-
-void TestStartup::optionsLine()
-{
-    QFETCH(QByteArray, ini);
-    QFETCH(QByteArray, diary);
-    QFETCH(bool, inTray);
-    QFETCH(bool, box1);
-    QFETCH(bool, box5Enabled);
-    QFETCH(bool, box5);
-    QFETCH(bool, box2);
-    QFETCH(bool, box3);
-    QFETCH(int, language);
-    QFETCH(int, showOnlyIfToday);
-
-    WindowFixture fixture;
-    if (ini != "none")
-        fixture.writeFile(QStringLiteral("tolvik.ini"), ini);
-    fixture.writeFile(QStringLiteral("tolvik.dat"), diary);
-    TForm1 &form = fixture.start();
-
-    QCOMPARE(form.startsInTray(), inTray);
-    QCOMPARE(form.LMDCheckBox1->isChecked(), box1);
-    QCOMPARE(form.LMDCheckBox5->isEnabled(), box5Enabled);
-    QCOMPARE(form.LMDCheckBox5->isChecked(), box5);
-    QCOMPARE(form.LMDCheckBox2->isChecked(), box2);
-    QCOMPARE(form.restoresOnSingleClick(), box2);
-    QCOMPARE(form.LMDCheckBox3->isChecked(), box3);
-    QCOMPARE(form.staysOnTop(), box3);
-    QCOMPARE(bool(form.windowFlags() & Qt::WindowStaysOnTopHint), box3);
-    QCOMPARE(form.Label25->palette().color(QPalette::WindowText), box3 ? QColor(0, 0, 0) : QColor(128, 128, 128));
-    QCOMPARE(form.ShowOnlyIfToday, showOnlyIfToday);
-    QCOMPARE(form.LMDRadioGroup1->itemIndex(), language);
-    QCOMPARE(int(form.UiLanguage), language == 1 ? 1 : 0);
-    if (language == 1) {
-        QCOMPARE(form.windowTitle(), QStringLiteral("Tolvik"));
-        QCOMPARE(form.Label9->text(), QStringLiteral("\"Tolvik\" 2.0.1.0"));
-        QCOMPARE(form.TodayPrefix, QStringLiteral("Today: "));
-    } else if (language == 0) {
-        QCOMPARE(form.Label9->text(), QStringLiteral("\"Толвик\" 2.0.1.0"));
-        QCOMPARE(form.TodayPrefix, QStringLiteral("Сегодня: "));
-    } else {
-        QCOMPARE(form.Label9->text(), QStringLiteral("\"Толвик\"  "));
-        QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Записи"));
-        QCOMPARE(form.TodayPrefix, QStringLiteral("Сегодня: "));
-    }
-    // Setting controls from code ran no handler: nothing asks to be saved.
-    QVERIFY(!form.RzBmpButton2->isEnabled());
-}
-
-void TestStartup::blackBorders()
-{
-    for (const bool black : {false, true}) {
-        WindowFixture fixture;
-        fixture.writeFile(QStringLiteral("tolvik.ini"), black ? "00111" : "00110");
-        TForm1 &form = fixture.start();
-        const QColor frame = black ? QColor(0, 0, 0) : QColor(0x00, 0x80, 0xC0);
-        QCOMPARE(form.LMDCheckBox6->isChecked(), black);
-        QCOMPARE(form.RzBorder[1]->frameColor(), frame);
-        QCOMPARE(form.RzBorder[28]->frameColor(), frame);
-        QCOMPARE(form.RzPanel1->frameColor(), frame);
-        QCOMPARE(form.LMDRadioGroup1->shadowColor(), frame);
-        QCOMPARE(form.LMDCheckBox9->glyphList(), black ? 0 : 1);
-        QCOMPARE(form.LMDRadioGroup1->glyphList(), black ? 3 : 2);
-        QCOMPARE(form.RzURLLabel1->text().contains(QStringLiteral("#000000")), black);
-        // These frames keep their own colour in both modes.
-        QCOMPARE(form.RzBorder[19]->frameColor(), QColor(0x00, 0x80, 0xC0));
-        QCOMPARE(form.RzBorder[26]->frameColor(), QColor(0x00, 0x80, 0xC0));
-        QCOMPARE(form.RzBorder[27]->frameColor(), QColor(0x00, 0x80, 0xC0));
-    }
+    QTest::addColumn<QByteArray>("ini");
+    QTest::newRow("Russian") << QByteArray("00000");
+    QTest::newRow("English") << QByteArray("00010");
 }
 
 void TestStartup::ownerNameAndVersion()
 {
-    for (const QByteArray ini : {"00000", "00010"}) {
-        WindowFixture fixture;
-        fixture.fakes.ownerName.name = QStringLiteral("Анна Петрова");
-        fixture.writeFile(QStringLiteral("tolvik.ini"), ini);
-        TForm1 &form = fixture.start();
-        QCOMPARE(form.Label23->text(), QStringLiteral("user name:  Анна Петрова"));
-        QCOMPARE(form.Label7->text(), QStringLiteral("[ver.2.0.1.0]"));
-    }
+    QFETCH(QByteArray, ini);
+    WindowFixture fixture;
+    fixture.fakes.ownerName.name = QStringLiteral("Анна Петрова");
+    fixture.writeFile(QStringLiteral("tolvik.ini"), ini);
+    TForm1 &form = fixture.start();
+    QCOMPARE(form.Label23->text(), QStringLiteral("user name:  Анна Петрова"));
+    QCOMPARE(form.Label7->text(), QStringLiteral("[ver.2.0.1.0]"));
+}
+
+void TestStartup::startWithSessionSwitch_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("not started with the session") << false;
+    QTest::newRow("started with the session") << true;
 }
 
 void TestStartup::startWithSessionSwitch()
 {
-    for (const bool enabled : {false, true}) {
-        WindowFixture fixture;
-        fixture.fakes.startWithSession.enabled = enabled;
-        TForm1 &form = fixture.start();
-        QCOMPARE(form.LMDCheckBox4->isChecked(), enabled);
-        QVERIFY(!form.RzBmpButton2->isEnabled());
-    }
-}
-
-void TestStartup::noteLoad_data()
-{
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("saveEnabled");
-    QTest::newRow("no note file") << false << QByteArray() << QString() << true;
-    QTest::newRow("empty note file") << true << QByteArray() << QString() << false;
-    QTest::newRow("CR LF lines") << true << QByteArray("abc\r\ndef") << QStringLiteral("abc\ndef") << false;
-    QTest::newRow("LF only, Cyrillic") << true << QByteArray("\xcf\xf0\xe8\n\xe2\xe5\xf2") << QStringLiteral("При\nвет")
-                                       << false;
-}
-
-void TestStartup::noteLoad()
-{
-    QFETCH(bool, exists);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(bool, saveEnabled);
+    QFETCH(bool, enabled);
     WindowFixture fixture;
-    if (exists)
-        fixture.writeFile(QStringLiteral("note.txt"), bytes);
+    fixture.fakes.startWithSession.enabled = enabled;
     TForm1 &form = fixture.start();
-    QCOMPARE(form.Memo4->toPlainText(), text);
-    QCOMPARE(form.RzBmpButton3->isEnabled(), saveEnabled);
+    QCOMPARE(form.LMDCheckBox4->isChecked(), enabled);
+    QVERIFY(!form.RzBmpButton2->isEnabled());
 }
 
-void TestStartup::layoutNamesAndOrder()
+void TestStartup::timersAtStart_data()
 {
-    WindowFixture fixture;
-    TForm1 &form = fixture.start();
-    QCOMPARE(form.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(form.size(), QSize(519, 391));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-
-    const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet5", "TabSheet3", "TabSheet6", "TabSheet7", "TabSheet4"};
-    QCOMPARE(form.PageControl1->count(), pages.size());
-    for (int index = 0; index < pages.size(); ++index)
-        QCOMPARE(form.PageControl1->widget(index)->objectName(), pages.at(index));
-    QCOMPARE(form.PageControl1->currentIndex(), 0);
-
-    auto names = [](QMenu *menu) {
-        QStringList result;
-        for (QAction *action : menu->actions())
-            result << action->objectName();
-        return result;
-    };
-    QCOMPARE(names(form.PopupMenu1), (QStringList{"N1", "N6", "N2"}));
-    QCOMPARE(names(form.PopupMenu2), (QStringList{"N3", "N4", "N5", "N12", "N13"}));
-    QCOMPARE(names(form.PopupMenu3), (QStringList{"N8", "N9", "N10", "N7", "N11"}));
-
-    // Every named control is found by its name.
-    for (const char *name :
-         {"Label9",       "RzURLLabel1",    "Label6",       "StatusBar1",   "RzLineComboBox1", "RzDateTimePicker4",
-          "RzListView1",  "RzListView3",    "RzEdit1",      "RzEdit2",      "RzSpinEdit1",     "RzSpinEdit2",
-          "RzSpinEdit4",  "LMDRadioGroup1", "RzPanel1",     "Memo2",        "Memo4",           "RzListView2",
-          "LMDMaskEdit1", "LMDMaskEdit2",   "LMDMaskEdit3", "AnimationFX1", "ListBox2"})
-        QVERIFY2(form.findChild<QWidget *>(QString::fromLatin1(name)), name);
-    for (int number = 1; number <= 28; ++number) {
-        const QString name = QStringLiteral("RzBorder%1").arg(number);
-        QVERIFY2(form.findChild<FlatBorder *>(name), qPrintable(name));
-        const bool hidden = QList<int>{19, 21, 22, 26, 27}.contains(number);
-        QCOMPARE(form.RzBorder[number]->isHidden(), hidden);
-    }
-
-    QVERIFY(form.RzListView3->isHidden());
-    QCOMPARE(form.RzSpinEdit1->maximum(), 23);
-    QCOMPARE(form.RzSpinEdit2->maximum(), 59);
-    QCOMPARE(form.RzSpinEdit4->maximum(), 60);
-    for (QWidget *disabled :
-         std::initializer_list<QWidget *>{form.RzBmpButton1, form.RzBmpButton2, form.RzBmpButton8, form.RzEdit3,
-                                          form.Label16, form.RzSpinEdit4, form.Label17})
-        QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("period");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<bool>("singleShot");
+    QTest::newRow("reminder check") << "Timer1" << 1000 << true << false;
+    QTest::newRow("alarm repeat") << "Timer2" << 5010 << false << false;
+    QTest::newRow("phone echo") << "Timer3" << 1100 << false << false;
+    QTest::newRow("power-off") << "Timer4" << 5000 << false << true;
+    QTest::newRow("blink") << "Timer5" << 200 << false << false;
 }
 
 void TestStartup::timersAtStart()
 {
+    QFETCH(QString, name);
     WindowFixture fixture;
     TForm1 &form = fixture.start();
-    const QList<QPair<QTimer *, int>> periods{
-        {form.Timer1, 1000}, {form.Timer2, 5010}, {form.Timer3, 1100}, {form.Timer4, 5000}, {form.Timer5, 200}};
-    for (const auto &[timer, period] : periods)
-        QCOMPARE(timer->interval(), period);
+    const auto *timer = form.findChild<QTimer *>(name);
+    QVERIFY(timer);
+    QTEST(timer->interval(), "period");
+    QTEST(timer->isActive(), "active");
+    QTEST(timer->isSingleShot(), "singleShot");
+}
+
+void TestStartup::errorBoxWaitsForTheWindow_data()
+{
+    QTest::addColumn<bool>("explicitly"); // else by showing the window
+    QTest::newRow("the window is shown") << false;
+    QTest::newRow("the pending boxes are asked for") << true;
+}
+
+// A diary with a bad date: the box would come up while the window is built,
+// alone at the corner of the screen, its modal loop running into a window
+// half made. It waits until the window is up.
+void TestStartup::errorBoxWaitsForTheWindow()
+{
+    QFETCH(bool, explicitly);
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.ini"), "00110");
+    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes("31.02.2004", "09:00"));
+    TForm1 &form = fixture.start();
+    QCOMPARE(fixture.fakes.messageBox.errors, QStringList{});
+    QCOMPARE(form.pendingErrors().size(), 1);
+
+    if (explicitly) {
+        form.ShowPendingErrors();
+        QCOMPARE(fixture.fakes.messageBox.parentShown, QList<bool>{false});
+    } else {
+        form.showCentred();
+        // Not from inside the show: once the window is on screen.
+        QCOMPARE(fixture.fakes.messageBox.errors, QStringList{});
+        QTRY_COMPARE(fixture.fakes.messageBox.errors.size(), 1);
+        QCOMPARE(fixture.fakes.messageBox.parentShown, QList<bool>{true});
+    }
+    QCOMPARE(fixture.fakes.messageBox.errors.first(),
+             QStringLiteral("Error|Invalid date in 1 record of tolvik.dat: '31.02.2004'. The record is kept."));
+    QVERIFY(form.pendingErrors().isEmpty());
     QVERIFY(form.Timer1->isActive());
-    for (QTimer *timer : {form.Timer2, form.Timer3, form.Timer4, form.Timer5})
-        QVERIFY(!timer->isActive());
+}
+
+void TestStartup::pendingBoxesComeOnce()
+{
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes("xx", "09:00"));
+    TForm1 &form = fixture.start();
+    form.show();
+    QTRY_COMPARE(fixture.fakes.messageBox.errors.size(), 1);
+    // Down to the tray and up again: nothing more to say.
+    form.hide();
+    form.restoreFromTray();
+    QTest::qWait(20);
+    QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
+}
+
+// The reminder timer starts once the window is built: while the start-up
+// reads the clock (the date pickers, the record list) it is not running.
+void TestStartup::noTickWhileBuilding()
+{
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes("31.02.2004", "09:00"));
+    QList<bool> runningWhileBuilding;
+    fixture.fakes.clock.onNow = [&runningWhileBuilding] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (const auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1")))
+                runningWhileBuilding << timer->isActive();
+    };
+    TForm1 &form = fixture.start();
+    fixture.fakes.clock.onNow = nullptr;
+    QVERIFY(!runningWhileBuilding.isEmpty());
+    QVERIFY(!runningWhileBuilding.contains(true));
+    QVERIFY(form.Timer1->isActive());
+    QCOMPARE(fixture.fakes.messageBox.errors, QStringList{});
+}
+
+// A line of 100,000 characters without a blank is read as a date: the box
+// quotes its start and says how many records have one.
+void TestStartup::badDateBoxStaysSmall()
+{
+    WindowFixture fixture;
+    const QByteArray longLine(100000, '7');
+    fixture.writeFile(QStringLiteral("tolvik.ini"), "00000");
+    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes(longLine.constData(), "") +
+                                                        DiaryRecordBytes("03.02.2004", "09:00") +
+                                                        DiaryRecordBytes("32.01.2004", "09:00"));
+    TForm1 &form = fixture.start();
+    form.ShowPendingErrors();
+    QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
+    const QString text = fixture.fakes.messageBox.errors.first();
+    QVERIFY2(text.size() < 200, qPrintable(QString::number(text.size())));
+    QCOMPARE(text, QStringLiteral("Ошибка|Неверная дата в файле tolvik.dat (записей: 2): '") + QString(40, u'7') +
+                       QStringLiteral("…', '32.01.2004'. Записи сохранены."));
+    QCOMPARE(int(form.UnvisibleList.size()), 3);
 }
 
 QTEST_MAIN(TestStartup)

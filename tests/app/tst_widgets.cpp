@@ -11,6 +11,8 @@
 #include "widgets/FlatControls.h"
 #include "widgets/GlyphCheckBox.h"
 #include "widgets/LanguageRadioGroup.h"
+#include "widgets/LinkLabel.h"
+#include "WindowFixture.h"
 
 // The window's own kinds of control: what they report to their handlers and
 // what they leave to the controls beneath them.
@@ -24,6 +26,11 @@ private slots:
     void plainFrameLetsClicksThrough();
     void disabledBitmapButtonIgnoresClicks();
     void datePickerSetsDateSilently();
+    void datePickerReportsUserChoices_data();
+    void datePickerReportsUserChoices();
+    void todayMarkFollowsItsSource();
+    void linkUnderlineInsideTheLabel_data();
+    void linkUnderlineInsideTheLabel();
 };
 
 namespace {
@@ -194,14 +201,172 @@ void TestWidgets::datePickerSetsDateSilently()
 {
     DatePicker picker;
     QSignalSpy changes(&picker, &QDateEdit::dateChanged);
+    QSignalSpy userChanges(&picker, &DatePicker::userDateChanged);
     const QDate other = picker.date().addDays(40);
     picker.setDateSilently(other);
     QCOMPARE(picker.date(), other);
     QCOMPARE(changes.count(), 0);
     QCOMPARE(picker.text(), other.toString(QStringLiteral("dd.MM.yyyy - ")));
 
+    // A date from code is never the user's choice.
     picker.setDate(other.addDays(1));
     QCOMPARE(changes.count(), 1);
+    QCOMPARE(userChanges.count(), 0);
+}
+
+namespace {
+
+enum PickerInput {
+    TypeEnter,
+    TypeTabAway,
+    TypeUnfinished,
+    TypeSameDay,
+    ArrowUp,
+    Wheel,
+    CalendarClick,
+    CalendarEscape,
+    CalendarSameDay,
+};
+
+} // namespace
+
+void TestWidgets::datePickerReportsUserChoices_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QList<QDate>>("reported");
+    QTest::addColumn<QDate>("date");
+
+    const QDate start(2004, 2, 3);
+    QTest::newRow("typed day, Enter") << int(TypeEnter) << QList<QDate>{QDate(2004, 2, 7)} << QDate(2004, 2, 7);
+    QTest::newRow("typed day, Tab away") << int(TypeTabAway) << QList<QDate>{QDate(2004, 2, 7)} << QDate(2004, 2, 7);
+    QTest::newRow("typing not finished") << int(TypeUnfinished) << QList<QDate>{} << start;
+    QTest::newRow("the same day typed again") << int(TypeSameDay) << QList<QDate>{} << start;
+    QTest::newRow("arrow up a day") << int(ArrowUp) << QList<QDate>{QDate(2004, 2, 4)} << QDate(2004, 2, 4);
+    QTest::newRow("wheel up a day") << int(Wheel) << QList<QDate>{QDate(2004, 2, 4)} << QDate(2004, 2, 4);
+    QTest::newRow("day clicked in the calendar")
+        << int(CalendarClick) << QList<QDate>{QDate(2004, 2, 20)} << QDate(2004, 2, 20);
+    QTest::newRow("calendar moved by keys, then Escape") << int(CalendarEscape) << QList<QDate>{} << start;
+    QTest::newRow("the shown day clicked") << int(CalendarSameDay) << QList<QDate>{} << start;
+}
+
+void TestWidgets::datePickerReportsUserChoices()
+{
+    QFETCH(int, input);
+    QWidget window;
+    auto *picker = new DatePicker(&window);
+    picker->setGeometry(10, 10, 78, 23);
+    auto *next = new QLineEdit(&window);
+    next->setGeometry(10, 40, 78, 23);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    picker->setDateSilently(QDate(2004, 2, 3));
+    QSignalSpy reports(picker, &DatePicker::userDateChanged);
+
+    switch (PickerInput(input)) {
+    case TypeEnter:
+    case TypeTabAway:
+    case TypeUnfinished:
+        TypeIntoPicker(picker, QStringLiteral("07"), input == TypeEnter);
+        if (input == TypeTabAway)
+            next->setFocus(Qt::TabFocusReason);
+        break;
+    case TypeSameDay:
+        TypeIntoPicker(picker, QStringLiteral("03"), true);
+        break;
+    case ArrowUp:
+        picker->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(picker, Qt::Key_Up);
+        break;
+    case Wheel: {
+        picker->setFocus(Qt::TabFocusReason);
+        const QPointF at(20, 10);
+        QWheelEvent wheel(at, picker->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picker, &wheel);
+        break;
+    }
+    case CalendarClick:
+    case CalendarSameDay: {
+        QCalendarWidget *calendar = OpenCalendar(picker);
+        QVERIFY(calendar);
+        QVERIFY(ClickDay(calendar, input == CalendarClick ? 20 : 3));
+        QTRY_VERIFY(!calendar->isVisible());
+        break;
+    }
+    case CalendarEscape: {
+        QCalendarWidget *calendar = OpenCalendar(picker);
+        QVERIFY(calendar);
+        QTest::keyClick(calendar, Qt::Key_Right);
+        QTest::keyClick(calendar, Qt::Key_Escape);
+        QTRY_VERIFY(!calendar->isVisible());
+        break;
+    }
+    }
+    QList<QDate> reported;
+    for (const QList<QVariant> &report : reports)
+        reported << report.at(0).toDate();
+    QTEST(reported, "reported");
+    QTEST(picker->date(), "date");
+}
+
+void TestWidgets::todayMarkFollowsItsSource()
+{
+    QDate today(2004, 2, 3);
+    DatePicker picker;
+    picker.resize(78, 23);
+    picker.setDateSilently(today);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QCalendarWidget *calendar = picker.calendarWidget();
+    QVERIFY(calendar);
+    // Without a source no day is marked, not even the computer's today.
+    QVERIFY(!calendar->dateTextFormat(QDate::currentDate()).font().bold());
+
+    picker.setTodaySource([&today] { return today; });
+    QCOMPARE(picker.markedToday(), QDate(2004, 2, 3));
+    QVERIFY(calendar->dateTextFormat(QDate(2004, 2, 3)).font().bold());
+
+    // The clock moves on; the calendar opens with the new day marked.
+    today = QDate(2004, 2, 4);
+    QVERIFY(OpenCalendar(&picker));
+    QCOMPARE(picker.markedToday(), QDate(2004, 2, 4));
+    QVERIFY(calendar->dateTextFormat(QDate(2004, 2, 4)).font().bold());
+    QVERIFY(!calendar->dateTextFormat(QDate(2004, 2, 3)).font().bold());
+    QVERIFY(!calendar->dateTextFormat(QDate::currentDate()).font().bold());
+}
+
+void TestWidgets::linkUnderlineInsideTheLabel_data()
+{
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("a small face") << 9;
+    QTest::newRow("the layout's face") << 11;
+    QTest::newRow("a face taller than the label") << 15;
+}
+
+void TestWidgets::linkUnderlineInsideTheLabel()
+{
+    QFETCH(int, pixelSize);
+    LinkLabel link;
+    QFont font = link.font();
+    font.setPixelSize(pixelSize);
+    link.setFont(font);
+    link.resize(200, 13);
+    link.setLink(QStringLiteral("mailto:a@x.test"), QStringLiteral("a@x.test"));
+    link.setLinkColor(QColor(0x0A, 0x23, 0x67));
+    QCOMPARE(link.size(), QSize(200, 13));
+
+    const QImage image = link.grab().toImage();
+    const int textWidth = link.fontMetrics().horizontalAdvance(link.text());
+    QList<int> underlined;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < textWidth; ++x)
+            run += image.pixelColor(x, y) == link.linkColor() ? 1 : 0;
+        if (run == textWidth)
+            underlined << y;
+    }
+    QCOMPARE(underlined, QList<int>{link.underlineRow()});
+    QVERIFY(link.underlineRow() <= 12);
 }
 
 QTEST_MAIN(TestWidgets)

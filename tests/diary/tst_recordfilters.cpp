@@ -44,12 +44,8 @@ private slots:
     void setupFilter();
     void visibleRows_data();
     void visibleRows();
-    void compareCells_data();
-    void compareCells();
     void sortRows_data();
     void sortRows();
-    void sortMemory_data();
-    void sortMemory();
 };
 
 void TestRecordFilters::setupFilter_data()
@@ -164,43 +160,6 @@ void TestRecordFilters::visibleRows()
     QTEST(badDates, "badDates");
 }
 
-void TestRecordFilters::compareCells_data()
-{
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<int>("order"); // sign of the result
-
-    QTest::newRow("equal") << "09:05"
-                           << "09:05" << 0;
-    QTest::newRow("digits by value") << "09:05"
-                                     << "10:00" << -1;
-    QTest::newRow("a-z taken as A-Z") << "call mom"
-                                      << "CALL MOM" << 0;
-    QTest::newRow("folded letter before a later capital") << "a"
-                                                          << "B" << -1;
-    QTest::newRow("'_' after 'Z'") << "_"
-                                   << "Z" << 1;
-    QTest::newRow("'_' after folded 'a', though 'a' is above it in code") << "a"
-                                                                          << "_" << -1;
-    QTest::newRow("Cyrillic is not folded") << QStringLiteral("я") << QStringLiteral("Я") << 1;
-    QTest::newRow("accented letters are not folded") << QStringLiteral("é") << QStringLiteral("É") << 1;
-    QTest::newRow("shorter prefix first") << "2004.02"
-                                          << "2004.02.03" << -1;
-    QTest::newRow("longer after its prefix") << "abc"
-                                             << "AB" << 1;
-}
-
-void TestRecordFilters::compareCells()
-{
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(int, order);
-    const int result = diary::CompareCells(a, b);
-    QCOMPARE((result > 0) - (result < 0), order);
-    const int reverse = diary::CompareCells(b, a);
-    QCOMPARE((reverse > 0) - (reverse < 0), -order);
-}
-
 void TestRecordFilters::sortRows_data()
 {
     QTest::addColumn<int>("column");
@@ -238,6 +197,10 @@ void TestRecordFilters::sortRows_data()
     QTest::newRow("messages: a-z folded, '_' after letters")
         << int(diary::ColMsg) << true << QStringList{"_note", "beta", "Alpha", "alpha", "Zulu", "alp"}
         << QList<int>{5, 2, 3, 1, 4, 0};
+    QTest::newRow("messages: Cyrillic by Windows-1251 code, yo before a")
+        << int(diary::ColMsg) << true
+        << QStringList{QStringLiteral("альфа"), QStringLiteral("ёж"), QStringLiteral("Яблоко"), QStringLiteral("zebra")}
+        << QList<int>{3, 1, 2, 0};
 }
 
 void TestRecordFilters::sortRows()
@@ -257,32 +220,6 @@ void TestRecordFilters::sortRows()
         QCOMPARE(diary::CellText(row, column), cells[row.recordIndex]);
     }
     QTEST(order, "order");
-}
-
-void TestRecordFilters::sortMemory_data()
-{
-    QTest::addColumn<QList<int>>("commands"); // columns sorted, one command each
-    QTest::addColumn<QList<bool>>("ascending");
-
-    const int byDate = diary::ColReversDate;
-    const int byTime = diary::ColTime;
-    QTest::newRow("by date twice: ascending, then descending")
-        << QList<int>{byDate, byDate} << QList<bool>{true, false};
-    QTest::newRow("by date a third time: ascending again")
-        << QList<int>{byDate, byDate, byDate} << QList<bool>{true, false, true};
-    QTest::newRow("by date then by time: ascending") << QList<int>{byDate, byTime} << QList<bool>{true, true};
-    QTest::newRow("switching column forgets the first")
-        << QList<int>{byDate, byTime, byDate, byDate} << QList<bool>{true, true, true, false};
-}
-
-void TestRecordFilters::sortMemory()
-{
-    QFETCH(QList<int>, commands);
-    diary::SortMemory memory;
-    QList<bool> directions;
-    for (int column : commands)
-        directions << memory.nextDirection(column);
-    QTEST(directions, "ascending");
 }
 
 QTEST_APPLESS_MAIN(TestRecordFilters)

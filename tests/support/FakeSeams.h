@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QDateTime>
 #include <QStringList>
+#include <QWidget>
 
 #include "MessageBox.h"
 #include "Unit1.h"
@@ -18,8 +21,14 @@
 class FakeClock final : public platform::Clock {
 public:
     explicit FakeClock(QDateTime now = QDateTime(QDate(2004, 2, 3), QTime(10, 0))) : m_now(std::move(now)) {}
-    QDateTime now() const override { return m_now; }
+    QDateTime now() const override
+    {
+        if (onNow)
+            onNow();
+        return m_now;
+    }
     void setNow(const QDateTime &now) { m_now = now; }
+    std::function<void()> onNow; // run at every reading of the clock
 
 private:
     QDateTime m_now;
@@ -49,15 +58,17 @@ public:
         questions << title + QLatin1Char('|') + text;
         return nextAnswer;
     }
-    void error(QWidget *, const QString &title, const QString &text) override
+    void error(QWidget *parent, const QString &title, const QString &text) override
     {
         errors << title + QLatin1Char('|') + text;
+        parentShown << (parent && parent->isVisible());
     }
     void setNextAnswer(Answer answer) { nextAnswer = answer; }
 
     Answer nextAnswer = No;
     QStringList questions;
     QStringList errors;
+    QList<bool> parentShown; // for each error: whether its window was on screen
 };
 
 // Every path handed to the launcher, in order; nothing is started.

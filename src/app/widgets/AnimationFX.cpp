@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Palette.h"
 namespace {
 
 constexpr int FrameInterval = 1; // milliseconds
@@ -44,7 +45,7 @@ void AnimationFX::step()
 void AnimationFX::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect(), palette::Black);
     if (m_picture.isNull())
         return;
 

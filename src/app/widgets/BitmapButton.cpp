@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Palette.h"
 namespace {
 
 QPixmap Face(int faceWidth, const char *state)
@@ -64,6 +65,6 @@ void BitmapButton::paintEvent(QPaintEvent *)
     if (pressed)
         textRect.translate(1, 1);
     painter.setFont(font());
-    painter.setPen(enabled ? QColor(Qt::black) : QColor(128, 128, 128));
+    painter.setPen(enabled ? palette::Black : palette::Grey);
     painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }

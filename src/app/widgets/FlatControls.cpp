@@ -7,9 +7,10 @@
 #include <QStyledItemDelegate>
 #include <QTextCharFormat>
 
+#include "Palette.h"
 namespace {
 
-const QColor DefaultFrame(0x00, 0x80, 0xC0);
+const QColor &DefaultFrame = palette::FrameBlue;
 
 constexpr int SpinButtonWidth = 12;
 constexpr int DropButtonWidth = 13;
@@ -32,7 +33,7 @@ void DrawArrow(QPainter &painter, const QRect &box, bool up, bool enabled)
     const int left = box.left() + (box.width() - 7) / 2;
     const int top = box.top() + (box.height() - 4) / 2;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(enabled ? QColor(Qt::black) : QColor(160, 160, 160));
+    painter.setBrush(enabled ? palette::Black : palette::DisabledArrow);
     QPolygon triangle;
     if (up)
         triangle << QPoint(left + 3, top) << QPoint(left + 7, top + 4) << QPoint(left, top + 4);
@@ -112,12 +113,15 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent), m_color(DefaultFram
 {
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd.MM.yyyy - "));
+    // Typing changes the date only when it is finished.
+    setKeyboardTracking(false);
     QCalendarWidget *calendar = calendarWidget();
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->installEventFilter(this);
+    connect(this, &QAbstractSpinBox::editingFinished, this, &DatePicker::settle);
+    m_settled = date();
     applyStyle();
-    markToday();
 }
 
 void DatePicker::setFrameColor(const QColor &color)
@@ -147,6 +151,27 @@ void DatePicker::setDateSilently(const QDate &date)
 {
     const QSignalBlocker blocker(this);
     setDate(date);
+    m_settled = this->date();
+}
+
+void DatePicker::setTodaySource(std::function<QDate()> today)
+{
+    m_today = std::move(today);
+    markToday();
+}
+
+void DatePicker::stepBy(int steps)
+{
+    QDateEdit::stepBy(steps);
+    settle();
+}
+
+void DatePicker::settle()
+{
+    if (date() == m_settled)
+        return;
+    m_settled = date();
+    emit userDateChanged(m_settled);
 }
 
 void DatePicker::applyStyle()
@@ -160,35 +185,43 @@ void DatePicker::applyStyle()
     const QString calendarFill = m_background.isValid() ? m_background.name() : QStringLiteral("white");
     calendarWidget()->setStyleSheet(
         QStringLiteral("QCalendarWidget QAbstractItemView { background-color: %1; color: black;"
-                       " selection-background-color: #0080C0; selection-color: white; }"
+                       " selection-background-color: %2; selection-color: white; }"
                        "QCalendarWidget QWidget#qt_calendar_navigationbar { background-color: black; }"
                        "QCalendarWidget QToolButton { color: white; background-color: black; border: none;"
                        " padding: 1px 4px; }"
                        "QCalendarWidget QToolButton::menu-indicator { image: none; }"
                        "QCalendarWidget QSpinBox { color: black; background-color: white; }")
-            .arg(calendarFill));
+            .arg(calendarFill, palette::FrameBlue.name()));
 }
 
 void DatePicker::markToday()
 {
-    const QDate today = QDate::currentDate();
+    const QDate today = m_today ? m_today() : QDate();
     if (today == m_markedToday)
         return;
     QCalendarWidget *calendar = calendarWidget();
     if (m_markedToday.isValid())
         calendar->setDateTextFormat(m_markedToday, QTextCharFormat());
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    bold.setFontUnderline(true);
-    calendar->setDateTextFormat(today, bold);
+    if (today.isValid()) {
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        bold.setFontUnderline(true);
+        calendar->setDateTextFormat(today, bold);
+    }
     m_markedToday = today;
 }
 
 bool DatePicker::eventFilter(QObject *watched, QEvent *event)
 {
-    // The "today" mark follows the clock: refresh it each time the calendar opens.
-    if (watched == calendarWidget() && event->type() == QEvent::Show)
-        markToday();
+    if (watched == calendarWidget()) {
+        // The "today" mark follows the clock: it is set afresh each time the
+        // calendar opens. Closing it ends the user's choice: a day picked,
+        // or one reached with the keys (Escape has put the old one back).
+        if (event->type() == QEvent::Show)
+            markToday();
+        else if (event->type() == QEvent::Hide)
+            settle();
+    }
     return QDateEdit::eventFilter(watched, event);
 }
 
@@ -201,7 +234,7 @@ void DatePicker::paintEvent(QPaintEvent *event)
 
 // LineComboBox --------------------------------------------------------------
 
-LineComboBox::LineComboBox(QWidget *parent) : QComboBox(parent), m_color(DefaultFrame), m_background(Qt::white)
+LineComboBox::LineComboBox(QWidget *parent) : QComboBox(parent), m_color(DefaultFrame), m_background(palette::White)
 {
     setEditable(false);
     // A plain list delegate: rows as high as the style sheet says.

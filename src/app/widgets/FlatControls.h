@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QColor>
 #include <QComboBox>
 #include <QDate>
@@ -40,8 +42,13 @@ private:
 };
 
 // Date only, display format "dd.MM.yyyy - ", calendar drops down with the
-// grid and a bold "today" mark. setDateSilently() changes the date without
-// emitting dateChanged, so the change handler runs only for the user.
+// grid and a bold "today" mark.
+//
+// userDateChanged() reports the user's choices only: a day picked in the
+// calendar, a step with the arrow keys or the wheel, a typed date once it is
+// finished (Enter or leaving the field). A half-typed date is not taken: the
+// date stays what it was until the typing ends. Dates set from code go
+// through setDateSilently() and are never reported.
 class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
@@ -55,18 +62,30 @@ public:
     // Week numbers down the calendar's left side.
     void setWeekNumbersShown(bool shown);
     bool weekNumbersShown() const;
+    // Where the calendar's "today" mark comes from, asked each time the
+    // calendar opens; without it no day is marked.
+    void setTodaySource(std::function<QDate()> today);
+    QDate markedToday() const { return m_markedToday; }
+
+signals:
+    void userDateChanged(const QDate &date);
 
 protected:
+    void stepBy(int steps) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyStyle();
     void markToday();
+    // Reports the date if the user's change left it other than last reported.
+    void settle();
 
     QColor m_color;
     QColor m_background;
+    std::function<QDate()> m_today;
     QDate m_markedToday;
+    QDate m_settled;
 };
 
 // A drop-down list of texts (RzLineComboBox1) filled with one colour, list

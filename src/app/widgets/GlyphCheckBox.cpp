@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "Palette.h"
 namespace {
 
 constexpr int GlyphSize = 13;
@@ -20,7 +21,7 @@ QPixmap Glyph(int list, bool checked, bool enabled)
 } // namespace
 
 GlyphCheckBox::GlyphCheckBox(const QString &text, QWidget *parent)
-    : QCheckBox(text, parent), m_focusColor(0x00, 0x80, 0xC0)
+    : QCheckBox(text, parent), m_focusColor(palette::FrameBlue)
 {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_Hover, false);
@@ -53,8 +54,8 @@ void GlyphCheckBox::paintEvent(QPaintEvent *)
     } else {
         // No glyph bitmap: a plain square with a cross when checked.
         const QRect box(0, glyphTop, GlyphSize - 1, GlyphSize - 1);
-        painter.fillRect(box, enabled ? QColor(Qt::white) : palette().window().color());
-        painter.setPen(m_list == 0 ? QColor(Qt::black) : m_focusColor);
+        painter.fillRect(box, enabled ? palette::White : palette().window().color());
+        painter.setPen(m_list == 0 ? palette::Black : m_focusColor);
         painter.drawRect(box);
         if (isChecked()) {
             painter.drawLine(box.topLeft() + QPoint(3, 3), box.bottomRight() - QPoint(3, 3));
@@ -64,7 +65,7 @@ void GlyphCheckBox::paintEvent(QPaintEvent *)
 
     const QRect textRect(GlyphSize + TextGap, 0, width() - GlyphSize - TextGap, height());
     painter.setFont(font());
-    painter.setPen(enabled ? QColor(Qt::black) : QColor(128, 128, 128));
+    painter.setPen(enabled ? palette::Black : palette::Grey);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
 
     if (hasFocus()) {

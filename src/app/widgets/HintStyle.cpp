@@ -6,20 +6,22 @@
 
 #include "Fonts.h"
 
+#include "Palette.h"
 void ApplyHintStyle(QApplication &application)
 {
     QPalette hint = QToolTip::palette();
-    hint.setColor(QPalette::ToolTipBase, QColor(0xB0, 0xD8, 0xF0));
-    hint.setColor(QPalette::ToolTipText, Qt::black);
+    hint.setColor(QPalette::ToolTipBase, palette::BandBlue);
+    hint.setColor(QPalette::ToolTipText, palette::Black);
     QToolTip::setPalette(hint);
     const QFont font = UiFont(11);
     QToolTip::setFont(font);
 
-    const QString rule = QStringLiteral("QToolTip { background-color: #B0D8F0; color: black;"
-                                        " border: 1px solid #0080C0; padding: 1px;"
-                                        " font-family: \"%1\"; font-size: %2px; }")
-                             .arg(font.family())
-                             .arg(font.pixelSize());
+    const QString rule =
+        QStringLiteral("QToolTip { background-color: %1; color: %2;"
+                       " border: 1px solid %3; padding: 1px;"
+                       " font-family: \"%4\"; font-size: %5px; }")
+            .arg(palette::BandBlue.name(), palette::Black.name(), palette::FrameBlue.name(), font.family())
+            .arg(font.pixelSize());
     QString sheet = application.styleSheet();
     if (!sheet.contains(QStringLiteral("QToolTip")))
         sheet += rule;

@@ -1,25 +1,57 @@
 #include "LinkLabel.h"
 
-#include <QFontMetrics>
-#include <QLabel>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
 
-void SetLink(QLabel *label, const QString &url, const QString &text, const QColor &color)
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
-    label->setTextFormat(Qt::RichText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    label->setOpenExternalLinks(true);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setText(QStringLiteral("<a href=\"%1\" style=\"color: %2; text-decoration: underline;\">%3</a>")
-                       .arg(url.toHtmlEscaped(), color.name(), text.toHtmlEscaped()));
-    label->setProperty("linkUrl", url);
-    label->setProperty("linkText", text);
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+}
 
-    // The layout's height fits the designed face; a face with a taller line
-    // would push the underline out of the label, so the label grows down
-    // just enough to keep it.
-    const QFontMetrics metrics(label->font());
-    const int needed = metrics.ascent() + metrics.underlinePos() + metrics.lineWidth() + 1;
-    if (label->height() < needed)
-        label->resize(label->width(), needed);
+void LinkLabel::setLink(const QString &url, const QString &text)
+{
+    m_url = url;
+    setText(text);
+}
+
+void LinkLabel::setLinkColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+int LinkLabel::baseline() const
+{
+    // The line centred in the label, as a label shows one line; but a face
+    // whose line is taller than the label moves up until its underline fits.
+    const QFontMetrics metrics(font());
+    const int centred = (height() - metrics.height()) / 2 + metrics.ascent();
+    return qMin(centred, height() - 1 - qMax(1, metrics.underlinePos()));
+}
+
+int LinkLabel::underlineRow() const
+{
+    return baseline() + qMax(1, QFontMetrics(font()).underlinePos());
+}
+
+void LinkLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(m_color);
+    const int width = qMin(fontMetrics().horizontalAdvance(text()), this->width());
+    painter.drawText(QPoint(0, baseline()), text());
+    painter.fillRect(QRect(0, underlineRow(), width, 1), m_color);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && !m_url.isEmpty()) {
+        emit linkActivated(m_url);
+        QDesktopServices::openUrl(QUrl(m_url));
+    }
+    QLabel::mouseReleaseEvent(event);
 }

@@ -8,28 +8,33 @@
 #include "widgets/FlatControls.h"
 #include "widgets/ReportList.h"
 
-// The Records page over a real diary file in a temporary program folder.
-// The fake clock says 3 February 2004, 10:00.
-class TestRecordList : public QObject {
+// The Records page over a real diary file in a temporary program folder,
+// driven as the user drives it. The fake clock says 3 February 2004, 10:00.
+class TestRecords : public QObject {
     Q_OBJECT
 
 private slots:
     void filters_data();
     void filters();
-    void byDatePicker();
+    void filterSetFromCodeRunsNoRefresh();
+    void pickerDay_data();
+    void pickerDay();
+    void halfTypedDateIsNotTaken();
+    void pickerFollowsTheFilter();
     void sortCommands();
     void headerSwitch();
     void badDateKeepsEveryRecord();
     void writeFailureShowsError();
     void rewriteReproducesFile();
+    void longCellShowsItsStart_data();
+    void longCellShowsItsStart();
 
 private:
     static QByteArray sampleDiary();
     static QStringList messages(const TForm1 &form);
-    static void chooseFilter(TForm1 &form, int index);
 };
 
-QByteArray TestRecordList::sampleDiary()
+QByteArray TestRecords::sampleDiary()
 {
     return DiaryRecordBytes("03.02.2004", "09:05", "today-late") + DiaryRecordBytes("04.02.2004", "08:00", "tomorrow") +
            DiaryRecordBytes("02.02.2004", "23:59", "yesterday") +
@@ -37,7 +42,7 @@ QByteArray TestRecordList::sampleDiary()
            DiaryRecordBytes("2004-02-03", "07:00", "other-format") + DiaryRecordBytes("01.01.2003", "12:00", "old");
 }
 
-QStringList TestRecordList::messages(const TForm1 &form)
+QStringList TestRecords::messages(const TForm1 &form)
 {
     QStringList result;
     for (const diary::VisibleRow &row : form.recordModel()->rows())
@@ -45,13 +50,7 @@ QStringList TestRecordList::messages(const TForm1 &form)
     return result;
 }
 
-void TestRecordList::chooseFilter(TForm1 &form, int index)
-{
-    form.RzLineComboBox1->setCurrentIndex(index);
-    form.RzLineComboBox1Change();
-}
-
-void TestRecordList::filters_data()
+void TestRecords::filters_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("shown");
@@ -66,7 +65,7 @@ void TestRecordList::filters_data()
                                        << false << true;
 }
 
-void TestRecordList::filters()
+void TestRecords::filters()
 {
     QFETCH(int, index);
     QFETCH(QStringList, shown);
@@ -75,43 +74,100 @@ void TestRecordList::filters()
 
     WindowFixture fixture;
     fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
-    TForm1 &form = fixture.start();
+    TForm1 &form = fixture.startShown();
     QCOMPARE(messages(form), (QStringList{"today-late", "today-early"}));
 
-    chooseFilter(form, index);
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, index));
     QCOMPARE(messages(form), shown);
     QCOMPARE(form.Label22->text(), QString::number(shown.size()));
     QCOMPARE(form.RzDateTimePicker4->isEnabled(), pickerEnabled);
     QCOMPARE(form.N4->isEnabled(), sortByDateEnabled);
+    QCOMPARE(form.RzListView1->hasFocus(), true);
     QCOMPARE(int(form.UnvisibleList.size()), 6);
 }
 
-void TestRecordList::byDatePicker()
+void TestRecords::filterSetFromCodeRunsNoRefresh()
 {
     WindowFixture fixture;
     fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
-    TForm1 &form = fixture.start();
-    chooseFilter(form, diary::FilterByDate);
+    TForm1 &form = fixture.startShown();
+    form.RzLineComboBox1->setCurrentIndex(diary::FilterAll);
+    QCOMPARE(messages(form), (QStringList{"today-late", "today-early"}));
+    // The next refresh takes the filter the selector shows.
+    form.ListUpdate();
+    QCOMPARE(messages(form).size(), 6);
+}
+
+void TestRecords::pickerDay_data()
+{
+    QTest::addColumn<bool>("inCalendar"); // else typed and ended with Enter
+    QTest::newRow("picked in the calendar") << true;
+    QTest::newRow("typed, Enter") << false;
+}
+
+void TestRecords::pickerDay()
+{
+    QFETCH(bool, inCalendar);
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
+    TForm1 &form = fixture.startShown();
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterByDate));
+
     // The user picks yesterday: the list follows at once.
-    form.RzDateTimePicker4->setDate(QDate(2004, 2, 2));
+    if (inCalendar) {
+        QCalendarWidget *calendar = OpenCalendar(form.RzDateTimePicker4);
+        QVERIFY(calendar);
+        QVERIFY(ClickDay(calendar, 2));
+    } else {
+        TypeIntoPicker(form.RzDateTimePicker4, QStringLiteral("02"), true);
+    }
+    QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 2));
     QCOMPARE(messages(form), QStringList{"yesterday"});
-    // "today" moves the picker back and disables it; "by date" keeps today then.
-    chooseFilter(form, diary::FilterToday);
-    QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 3));
-    QVERIFY(!form.RzDateTimePicker4->isEnabled());
-    chooseFilter(form, diary::FilterByDate);
+    QCOMPARE(form.Label22->text(), QStringLiteral("1"));
+}
+
+void TestRecords::halfTypedDateIsNotTaken()
+{
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
+    TForm1 &form = fixture.startShown();
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterByDate));
+
+    // "0" then "4": after the first key the field would read day 0 or
+    // day 4 of some typing state; nothing is taken until the typing ends.
+    TypeIntoPicker(form.RzDateTimePicker4, QStringLiteral("04"), false);
     QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 3));
     QCOMPARE(messages(form), (QStringList{"today-late", "today-early"}));
-    chooseFilter(form, diary::FilterTomorrow);
+    QTest::keyClick(form.RzDateTimePicker4, Qt::Key_Return);
+    QCOMPARE(messages(form), QStringList{"tomorrow"});
+}
+
+void TestRecords::pickerFollowsTheFilter()
+{
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
+    TForm1 &form = fixture.startShown();
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterByDate));
+    QVERIFY(form.RzDateTimePicker4->isEnabled());
+    TypeIntoPicker(form.RzDateTimePicker4, QStringLiteral("02"), true);
+    QCOMPARE(messages(form), QStringList{"yesterday"});
+    // "today" moves the picker back and disables it; "by date" keeps today then.
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterToday));
+    QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 3));
+    QVERIFY(!form.RzDateTimePicker4->isEnabled());
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterByDate));
+    QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 3));
+    QCOMPARE(messages(form), (QStringList{"today-late", "today-early"}));
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterTomorrow));
     QCOMPARE(form.RzDateTimePicker4->date(), QDate(2004, 2, 4));
 }
 
-void TestRecordList::sortCommands()
+void TestRecords::sortCommands()
 {
     WindowFixture fixture;
     fixture.writeFile(QStringLiteral("tolvik.dat"), sampleDiary());
-    TForm1 &form = fixture.start();
-    chooseFilter(form, diary::FilterPast);
+    TForm1 &form = fixture.startShown();
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterPast));
     form.N4->trigger();
     QCOMPARE(messages(form), (QStringList{"old", "yesterday"}));
     form.N4->trigger();
@@ -119,7 +175,7 @@ void TestRecordList::sortCommands()
     form.N4->trigger();
     QCOMPARE(messages(form), (QStringList{"old", "yesterday"}));
 
-    chooseFilter(form, diary::FilterToday);
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterToday));
     QCOMPARE(messages(form), (QStringList{"today-late", "today-early"})); // file order after a refresh
     form.N5->trigger();
     QCOMPARE(messages(form), (QStringList{"today-early", "today-late"}));
@@ -127,7 +183,7 @@ void TestRecordList::sortCommands()
     QCOMPARE(messages(form), (QStringList{"today-late", "today-early"}));
 }
 
-void TestRecordList::headerSwitch()
+void TestRecords::headerSwitch()
 {
     WindowFixture fixture;
     TForm1 &form = fixture.start();
@@ -141,24 +197,25 @@ void TestRecordList::headerSwitch()
     QVERIFY(!form.N3->isChecked());
 }
 
-void TestRecordList::badDateKeepsEveryRecord()
+void TestRecords::badDateKeepsEveryRecord()
 {
     WindowFixture fixture;
     const QByteArray diary = DiaryRecordBytes("03.02.2004", "09:00", "first") +
                              DiaryRecordBytes("31.02.2004", "09:00", "impossible") +
                              DiaryRecordBytes("03.02.2004", "10:00", "after");
     fixture.writeFile(QStringLiteral("tolvik.dat"), diary);
-    TForm1 &form = fixture.start();
+    TForm1 &form = fixture.startShown();
 
-    QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
-    QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("31.02.2004")));
+    QTRY_COMPARE(fixture.fakes.messageBox.errors.size(), 1);
+    QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("'31.02.2004'")));
     QCOMPARE(int(form.UnvisibleList.size()), 3);
     QVERIFY(form.UnvisibleList[1].reversdate.isEmpty());
     QCOMPARE(form.UnvisibleList[2].reversdate, QStringLiteral("2004.02.0310:00"));
     QCOMPARE(messages(form), (QStringList{"first", "after"}));
 
     // The same diary again does not ask twice; the past view leaves it out.
-    chooseFilter(form, diary::FilterPast);
+    QVERIFY(ChooseEntry(form.RzLineComboBox1, diary::FilterPast));
+    QTest::qWait(20);
     QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
     QVERIFY(messages(form).isEmpty());
 
@@ -167,20 +224,22 @@ void TestRecordList::badDateKeepsEveryRecord()
     QCOMPARE(fixture.readFile(QStringLiteral("tolvik.dat")), diary);
 }
 
-void TestRecordList::writeFailureShowsError()
+void TestRecords::writeFailureShowsError()
 {
     WindowFixture fixture;
-    TForm1 &form = fixture.start();
+    TForm1 &form = fixture.startShown();
     // A directory where the diary should be: no write can replace it.
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("tolvik.dat")));
     form.UnvisibleList.push_back({"03.02.2004", "09:00", "m", "(null)", "0000000000", {}});
     QVERIFY(!form.WriteUnvisibleListToFile());
+    // The window is up: the box comes at once, over it.
     QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
+    QCOMPARE(fixture.fakes.messageBox.parentShown, QList<bool>{true});
     QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("tolvik.dat")));
     QVERIFY(QFileInfo(fixture.path(QStringLiteral("tolvik.dat"))).isDir());
 }
 
-void TestRecordList::rewriteReproducesFile()
+void TestRecords::rewriteReproducesFile()
 {
     WindowFixture fixture;
     const QByteArray diary =
@@ -191,9 +250,45 @@ void TestRecordList::rewriteReproducesFile()
     QVERIFY(form.WriteUnvisibleListToFile());
     QCOMPARE(fixture.readFile(QStringLiteral("tolvik.dat")), diary);
     // Only the date written another way was reported, once.
+    form.ShowPendingErrors();
     QCOMPARE(fixture.fakes.messageBox.errors.size(), 1);
-    QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("2004-02-03")));
+    QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("'2004-02-03'")));
 }
 
-QTEST_MAIN(TestRecordList)
-#include "tst_recordlist.moc"
+void TestRecords::longCellShowsItsStart_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("short message whole") << 300 << 300;
+    QTest::newRow("1,000 characters whole") << 1000 << 1000;
+    QTest::newRow("1,001 characters cut") << 1001 << 1000;
+    QTest::newRow("a message of two megabytes cut") << (2 << 20) << 1000;
+}
+
+void TestRecords::longCellShowsItsStart()
+{
+    QFETCH(int, length);
+    QFETCH(int, shown);
+    QByteArray message(length, 'm');
+    message[0] = 'A'; // the start is what shows
+    WindowFixture fixture;
+    const QByteArray diary = DiaryRecordBytes("03.02.2004", "09:00", message.constData());
+    fixture.writeFile(QStringLiteral("tolvik.dat"), diary);
+    TForm1 &form = fixture.start();
+
+    const QAbstractItemModel *model = form.RzListView1->model();
+    QVERIFY(model);
+    const QString cell = model->data(model->index(0, diary::ColMsg)).toString();
+    QCOMPARE(cell.size(), shown);
+    QCOMPARE(cell, QString::fromLatin1(message.left(shown)));
+    const QAbstractItemModel *hidden = form.RzListView3->model();
+    QVERIFY(hidden);
+    QCOMPARE(hidden->data(hidden->index(0, diary::ColMsg)).toString().size(), shown);
+    // The list's data and the file keep the whole text.
+    QCOMPARE(form.UnvisibleList.at(0).msg.size(), length);
+    QVERIFY(form.WriteUnvisibleListToFile());
+    QCOMPARE(fixture.readFile(QStringLiteral("tolvik.dat")), diary);
+}
+
+QTEST_MAIN(TestRecords)
+#include "tst_records.moc"
