@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "RecordTableModel.h"
 #include "WindowFixture.h"
 #include "widgets/FlatControls.h"
@@ -25,6 +27,8 @@ private slots:
     void headerSwitch();
     void badDateKeepsEveryRecord();
     void writeFailureShowsError();
+    void unreadableDiaryIsNeverWritten_data();
+    void unreadableDiaryIsNeverWritten();
     void rewriteReproducesFile();
     void longCellShowsItsStart_data();
     void longCellShowsItsStart();
@@ -237,6 +241,54 @@ void TestRecords::writeFailureShowsError()
     QCOMPARE(fixture.fakes.messageBox.parentShown, QList<bool>{true});
     QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("tolvik.dat")));
     QVERIFY(QFileInfo(fixture.path(QStringLiteral("tolvik.dat"))).isDir());
+}
+
+// A diary that is there but cannot be read is not an empty diary: the list
+// shows nothing, every write is refused with its reason, and a later refresh
+// that reads it lets writes through again.
+void TestRecords::unreadableDiaryIsNeverWritten_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("fifo") << QStringLiteral("fifo");
+    QTest::newRow("link to /dev/zero") << QStringLiteral("devzero");
+}
+
+void TestRecords::unreadableDiaryIsNeverWritten()
+{
+    QFETCH(QString, kind);
+    WindowFixture fixture;
+    const QString diary = fixture.path(QStringLiteral("tolvik.dat"));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("tolvik.dat")));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(diary).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), diary));
+    TForm1 &form = fixture.startShown();
+    QVERIFY(form.diaryReadFailed());
+    QCOMPARE(form.recordModel()->rowCount(), 0);
+    QTRY_COMPARE(fixture.fakes.messageBox.errors.size(), 1);
+    QVERIFY(fixture.fakes.messageBox.errors.first().contains(QStringLiteral("Cannot read")));
+
+    form.UnvisibleList.push_back({"03.02.2004", "09:00", "m", "(null)", "0000000000", {}});
+    QVERIFY(!form.WriteUnvisibleListToFile());
+    QCOMPARE(fixture.fakes.messageBox.errors.size(), 2);
+    QVERIFY(fixture.fakes.messageBox.errors.last().contains(QStringLiteral("tolvik.dat")));
+    const QFileInfo left(diary);
+    QVERIFY(left.isDir() || left.isSymLink() || !left.isFile());
+
+    // Put right, the next refresh reads it and writes go through again.
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(diary).removeRecursively());
+    else
+        QVERIFY(QFile::remove(diary));
+    fixture.writeFile(QStringLiteral("tolvik.dat"), DiaryRecordBytes("03.02.2004", "09:00"));
+    form.ListUpdate();
+    QVERIFY(!form.diaryReadFailed());
+    QCOMPARE(form.recordModel()->rowCount(), 1);
+    QVERIFY(form.WriteUnvisibleListToFile());
+    QCOMPARE(fixture.fakes.messageBox.errors.size(), 2);
 }
 
 void TestRecords::rewriteReproducesFile()
