@@ -39,6 +39,8 @@ TForm1::TForm1(const QString &programFolder, const WindowSeams &seams, QWidget *
     ConnectWindowHandlers();
     ConnectRecordsHandlers();
     ConnectOptionsHandlers();
+    ConnectNotepadHandlers();
+    ConnectPhonesHandlers();
 
     FormCreate();
     Init();

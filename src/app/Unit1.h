@@ -9,6 +9,8 @@
 #include "diary/DiaryRecord.h"
 #include "diary/RecordList.h"
 #include "i18n/Texts.h"
+#include "phonebook/PhoneEntry.h"
+#include "settings/OptionString.h"
 #include "settings/Options.h"
 
 class QLabel;
@@ -121,6 +123,33 @@ public:
     void SetRussian();
     void SetEnglish();
     void LMDRadioGroup1Change();
+    void LMDCheckBox1Change();
+    void LMDCheckBox2Change();
+    void LMDCheckBox3Change();
+    void LMDCheckBox4Change();
+    void LMDCheckBox5Change();
+    void LMDCheckBox6Change();
+    // Writes tolvik.ini from the page, then the start-with-session entry.
+    void RzBmpButton2Click();
+
+    // The notepad (Unit1Notepad.cpp). ----------------------------------------
+    void RzBmpButton3Click();
+    void Memo4DblClick();
+    void Memo4Change();
+
+    // The phone book (Unit1Phones.cpp). --------------------------------------
+    void RzBmpButton7Click();
+    void RzBmpButton8Click();
+    void RzEdit3Change();
+    // A character typed while the list has the focus; the list still gets it.
+    void RzListView2KeyPress(const QString &character);
+    void Timer3Timer();
+    void N7Click();
+    void N8Click();
+    void N9Click();
+    void N10Click();
+    void N11Click();
+    bool phoneBookRead() const { return m_phoneBookRead; }
 
     // Controls, by page. -------------------------------------------------
     // Title strip.
@@ -292,9 +321,23 @@ private:
     void ApplyBlackBorders();
     void ApplyLanguage(i18n::Language language);
     void ApplyText(const i18n::TextEntry &entry, const QString &text);
+    settings::OptionsState OptionsPageState() const;
 
     // Unit1Notepad.cpp.
     void LoadNote();
+    void ConnectNotepadHandlers();
+    // Writes note.txt from Memo4; false after an error box.
+    [[nodiscard]] bool SaveNote();
+
+    // Unit1Phones.cpp.
+    void ConnectPhonesHandlers();
+    void ShowPhoneBook(const phonebook::PhoneBook &book);
+    phonebook::PhoneBook PhoneBookOnScreen() const;
+    // Rewrites phones.dat from the list in display order; on a failure the
+    // list is read again from the file.
+    void WritePhoneBook();
+    void SortPhones(int column);
+    void ResetPhoneFields();
 
     WindowSeams m_seams;
     RecordTableModel *m_recordModel = nullptr;
@@ -311,6 +354,12 @@ private:
     // The note could not be loaded: no save may overwrite it.
     bool m_noteLoadFailed = false;
     settings::Options m_startOptions;
+    // The phone book: read at least once (an add before would replace the
+    // stored book), the read failed (nothing may write it), and the list's
+    // sort memory.
+    bool m_phoneBookRead = false;
+    bool m_phoneReadFailed = false;
+    codec::SortMemory m_phoneSortMemory;
     bool m_startMinimised = false;
     bool m_restoreOnSingleClick = false;
     bool m_staysOnTop = true;

@@ -1,5 +1,5 @@
-// The Options page: the options line applied at start, black borders, and
-// the two languages.
+// The Options page: the options line applied at start, the check boxes'
+// handlers, the save, black borders, and the two languages.
 
 #include "Unit1.h"
 
@@ -14,7 +14,10 @@
 
 #include "Palette.h"
 #include "RecordTableModel.h"
+#include "i18n/FileTexts.h"
 #include "i18n/Texts.h"
+#include "platform/StartWithSession.h"
+#include "settings/OptionString.h"
 #include "widgets/BitmapButton.h"
 #include "widgets/FlatBorder.h"
 #include "widgets/FlatControls.h"
@@ -35,6 +38,81 @@ bool FollowsBlackBorders(int frameNumber)
 void TForm1::ConnectOptionsHandlers()
 {
     connect(LMDRadioGroup1, &LanguageRadioGroup::userChanged, this, [this] { LMDRadioGroup1Change(); });
+    // `clicked` comes from the user's mouse and keyboard only, never from setChecked().
+    connect(LMDCheckBox1, &QAbstractButton::clicked, this, [this] { LMDCheckBox1Change(); });
+    connect(LMDCheckBox2, &QAbstractButton::clicked, this, [this] { LMDCheckBox2Change(); });
+    connect(LMDCheckBox3, &QAbstractButton::clicked, this, [this] { LMDCheckBox3Change(); });
+    connect(LMDCheckBox4, &QAbstractButton::clicked, this, [this] { LMDCheckBox4Change(); });
+    connect(LMDCheckBox5, &QAbstractButton::clicked, this, [this] { LMDCheckBox5Change(); });
+    connect(LMDCheckBox6, &QAbstractButton::clicked, this, [this] { LMDCheckBox6Change(); });
+    connect(RzBmpButton2, &QAbstractButton::clicked, this, [this] { RzBmpButton2Click(); });
+}
+
+// The check boxes ---------------------------------------------------------------
+
+void TForm1::LMDCheckBox1Change()
+{
+    // LMDCheckBox5 keeps its mark while disabled; the save ignores it then.
+    LMDCheckBox5->setEnabled(LMDCheckBox1->isChecked());
+    RzBmpButton2->setEnabled(true);
+}
+
+void TForm1::LMDCheckBox2Change()
+{
+    RzBmpButton2->setEnabled(true);
+}
+
+void TForm1::LMDCheckBox3Change()
+{
+    RzBmpButton2->setEnabled(true);
+    SetStayOnTop(LMDCheckBox3->isChecked());
+}
+
+void TForm1::LMDCheckBox4Change()
+{
+    RzBmpButton2->setEnabled(true);
+}
+
+void TForm1::LMDCheckBox5Change()
+{
+    RzBmpButton2->setEnabled(true);
+}
+
+void TForm1::LMDCheckBox6Change()
+{
+    RzBmpButton2->setEnabled(true);
+}
+
+// The save -------------------------------------------------------------------
+
+settings::OptionsState TForm1::OptionsPageState() const
+{
+    settings::OptionsState state;
+    state.runToTray = LMDCheckBox1->isChecked();
+    state.onlyIfToday = LMDCheckBox5->isChecked();
+    state.singleClickRestore = LMDCheckBox2->isChecked();
+    state.stayOnTop = LMDCheckBox3->isChecked();
+    state.languageButton = LMDRadioGroup1->itemIndex();
+    state.blackBorders = LMDCheckBox6->isChecked();
+    return state;
+}
+
+void TForm1::RzBmpButton2Click()
+{
+    // The options file is written whole first, so it always holds its five
+    // characters whatever the session entry does after it.
+    const QString path = DataPath(settings::OptionsFileName);
+    const codec::FileError error = settings::WriteOptionString(path, OptionsPageState());
+    if (error.failed()) {
+        ShowError(i18n::WriteFailedMessage(UiLanguage, path, error));
+        return;
+    }
+    const QString reason = m_seams.startWithSession->setEnabled(LMDCheckBox4->isChecked());
+    if (!reason.isEmpty()) {
+        ShowError(i18n::SessionEntryFailedMessage(reason));
+        return;
+    }
+    RzBmpButton2->setEnabled(false);
 }
 
 void TForm1::ApplyStartOptions(const settings::Options &options)

@@ -363,3 +363,24 @@ QString ReadOnlyFolderMessage(Language language, const QString &folder)
 }
 
 } // namespace i18n
+
+namespace i18n {
+
+QString SessionEntryFailedMessage(const QString &reason)
+{
+    return QStringLiteral("Failed to set data for '%1': %2").arg(QStringLiteral("Tolvik"), reason);
+}
+
+QString PhoneDeleteQuestion(Language language)
+{
+    return language == English ? QStringLiteral("Delete this entry?") : QStringLiteral("Удалить эту запись?");
+}
+
+QString PhoneBookNotReadMessage(Language language)
+{
+    return language == English ? QStringLiteral("Read the phone book first: an entry added now would replace it.")
+                               : QStringLiteral("Сначала прочитайте телефонную книгу: запись, добавленная сейчас, "
+                                                "заменила бы её.");
+}
+
+} // namespace i18n

@@ -75,3 +75,15 @@ QString StartFailedMessage(Language language, const QString &what);
 QString ReadOnlyFolderMessage(Language language, const QString &folder);
 
 } // namespace i18n
+
+namespace i18n {
+
+// The Options page's save and the phone book.
+// The toolkit's words for a start-with-session entry that could not be set,
+// with the reason after them.
+QString SessionEntryFailedMessage(const QString &reason);
+QString PhoneDeleteQuestion(Language language);
+// An add before the book was read would replace the stored book.
+QString PhoneBookNotReadMessage(Language language);
+
+} // namespace i18n

@@ -34,11 +34,6 @@ std::optional<i18n::Language> LanguageOf(QChar value)
     return std::nullopt;
 }
 
-QChar Digit(bool on)
-{
-    return on ? u'1' : u'0';
-}
-
 } // namespace
 
 Options DecodeOptions(const QString &optionLine)

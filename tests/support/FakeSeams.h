@@ -39,10 +39,13 @@ public:
     bool isEnabled() const override { return enabled; }
     QString setEnabled(bool on) override
     {
+        if (!failWith.isEmpty())
+            return failWith;
         enabled = on;
         return {};
     }
     bool enabled = false;
+    QString failWith; // the reason every setEnabled() fails with, when set
 };
 
 class FakeOwnerName final : public platform::OwnerName {
