@@ -174,8 +174,8 @@ void TestLayout::spinRanges()
 void TestLayout::disabledAtStart_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"RzBmpButton1", "RzBmpButton2", "RzBmpButton8", "RzEdit3", "Label16", "RzSpinEdit4",
-                             "Label17"})
+    for (const char *name :
+         {"RzBmpButton1", "RzBmpButton2", "RzBmpButton8", "RzEdit3", "Label16", "RzSpinEdit4", "Label17"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
